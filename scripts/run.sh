@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and starts Talvoreth. Without a display it
+# runs the program on a virtual one, saves a screenshot and closes it again.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh
+program=build/src/talvoreth
+
+if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
+  exec "$program"
+fi
+
+shot="$PWD/build/talvoreth-screenshot.png"
+echo "No display found: starting Talvoreth on a virtual display (Xvfb); the screenshot goes to $shot."
+source scripts/virtual-display.sh
+start_virtual_display
+"$program" &
+pid=$!
+window=$(wait_for_main_window) || { kill "$pid"; echo "the main window did not appear" >&2; exit 1; }
+sleep 1
+import -window "$window" "$shot"
+build/tools/close-x11-window "$window"
+status=0
+wait_for_exit "$pid" 10 || status=$?
+echo "Screenshot saved to $shot; Talvoreth closed with exit code $status."
+exit "$status"

@@ -1,0 +1,37 @@
+# Helpers for running the program on a virtual X display; source this file.
+
+# Starts Xvfb on a free display and exports DISPLAY; stops it when the shell exits.
+start_virtual_display() {
+  local dir
+  dir=$(mktemp -d)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+  VIRTUAL_DISPLAY_PID=$!
+  trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+  for _ in $(seq 100); do
+    [ -s "$dir/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$(tr -d '\n' <"$dir/display")"
+  rm -rf "$dir"
+}
+
+# Prints the id of the visible window titled Talvoreth, waiting up to 20 s.
+wait_for_main_window() {
+  timeout 20 xdotool search --sync --onlyvisible --name '^Talvoreth$' | head -n 1
+}
+
+# Waits up to $2 seconds for process $1; prints its exit code, or kills it and fails.
+wait_for_exit() {
+  local pid=$1 seconds=$2
+  for _ in $(seq $((seconds * 10))); do
+    if ! kill -0 "$pid" 2>/dev/null; then
+      wait "$pid"
+      return $?
+    fi
+    sleep 0.1
+  done
+  kill -9 "$pid" 2>/dev/null || true
+  echo "the program did not end within $seconds s" >&2
+  return 124
+}

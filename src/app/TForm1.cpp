@@ -1,0 +1,126 @@
+#include "app/TForm1.h"
+
+#include "forms/StrToInt.h"
+#include "forms/TApplication.h"
+#include "forms/TBitBtn.h"
+#include "forms/TCanvas.h"
+#include "forms/TEdit.h"
+#include "forms/TImage.h"
+#include "forms/TLabel.h"
+#include "forms/TPanel.h"
+#include "platform/TPlatform.h"
+
+#include <ctime>
+
+TForm1* Form1 = nullptr;
+
+const QString TForm1::MakerPage = QStringLiteral("http://www.quorvel.example/");
+
+const TFormClass& TForm1::StaticClass()
+{
+    static const TFormClass formClass{
+        QStringLiteral("TForm1"),
+        &TForm::StaticClass(),
+        {
+            Handler("btnGoClick", &TForm1::btnGoClick),
+            Handler("img1Click", &TForm1::img1Click),
+            Handler("btnStopClick", &TForm1::btnStopClick),
+            Handler("btn3Click", &TForm1::btn3Click),
+            Handler("FormCreate", &TForm1::FormCreate),
+            Handler("btn4Click", &TForm1::btn4Click),
+            Handler("lbl4Click", &TForm1::lbl4Click),
+        },
+        {
+            Field("pnl1", &TForm1::pnl1),
+            Field("btnGo", &TForm1::btnGo),
+            Field("img1", &TForm1::img1),
+            Field("edt1", &TForm1::edt1),
+            Field("lbl1", &TForm1::lbl1),
+            Field("lbl2", &TForm1::lbl2),
+            Field("btnStop", &TForm1::btnStop),
+            Field("btn3", &TForm1::btn3),
+            Field("edt2", &TForm1::edt2),
+            Field("pnl2", &TForm1::pnl2),
+            Field("btn4", &TForm1::btn4),
+            Field("lbl3", &TForm1::lbl3),
+            Field("lbl4", &TForm1::lbl4),
+        },
+    };
+    return formClass;
+}
+
+void TForm1::FormCreate(TComponent*)
+{
+    FRandom.seed(static_cast<std::mt19937::result_type>(std::time(nullptr)));
+    InitGrid();
+    FSeeded = false;
+    FStopRequested = false;
+}
+
+void TForm1::InitGrid()
+{
+    // The first request for the canvas makes the bitmap at img1's size now.
+    TCanvas& canvas = img1->Canvas();
+    FBoard.DrawGrid(canvas, img1->Width(), img1->Height());
+    lbl2->SetCaption(QStringLiteral("已初始化"));
+}
+
+void TForm1::img1Click(TComponent*)
+{
+    const QPoint at = img1->ScreenToClient(Platform().CursorPos());
+    TLifeBoard::PaintAt(img1->Canvas(), at.x(), at.y(), TLifeBoard::LivingColor);
+    FSeeded = true;
+}
+
+void TForm1::btn3Click(TComponent*)
+{
+    const int count = StrToInt(edt2->Text());
+    FBoard.SeedRandom(img1->Canvas(), count, [this] { return NextRandom(); });
+    FSeeded = true;
+    btnGo->SetEnabled(true);
+}
+
+void TForm1::btn4Click(TComponent*)
+{
+    // Raised and left raised: a run in progress stops at its next check.
+    FStopRequested = true;
+    InitGrid();
+    FSeeded = false;
+}
+
+void TForm1::btnStopClick(TComponent*)
+{
+    FStopRequested = true;
+    btnGo->SetEnabled(true);
+    btnStop->SetEnabled(false);
+}
+
+void TForm1::btnGoClick(TComponent*)
+{
+    if (!FSeeded) {
+        Platform().MessageBox(nullptr, QStringLiteral("没有初始化,请随机单击空白格后再试!"),
+                              Application->Title(), MB_OK);
+        return;
+    }
+    // Converted first, so a bad count leaves the buttons and the label alone.
+    const int generations = StrToInt(edt1->Text());
+    FStopRequested = false;
+    btnGo->SetEnabled(false);
+    btnStop->SetEnabled(true);
+    lbl2->SetCaption(QStringLiteral("进化中..."));
+    for (int g = 0; g < generations; ++g) {
+        lbl2->SetCaption(QStringLiteral("进化完成 %1 代.").arg(g + 1));
+        Application->ProcessMessages();
+        // A quit taken by the pump ends the run, so closing the window works.
+        if (FStopRequested || Application->Terminated())
+            break;
+        FBoard.Generation(img1->Canvas());
+    }
+    btnGo->SetEnabled(true);
+    btnStop->SetEnabled(false);
+}
+
+void TForm1::lbl4Click(TComponent*)
+{
+    Platform().ShellExecute(this, QStringLiteral("open"), MakerPage, SW_SHOW);
+}

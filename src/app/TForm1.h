@@ -1,0 +1,60 @@
+#pragma once
+
+#include "board/TLifeBoard.h"
+#include "forms/TForm.h"
+
+#include <random>
+
+class TBitBtn;
+class TEdit;
+class TImage;
+class TLabel;
+class TPanel;
+
+// The main window: a tool bar over the Life board. The board lives in the
+// pixels of img1's bitmap; the four fields below are all the state it has.
+class TForm1 : public TForm {
+public:
+    explicit TForm1(TComponent* owner) : TForm(owner) {}
+
+    static const TFormClass& StaticClass();
+    const TFormClass& FormClass() const override { return StaticClass(); }
+
+    TPanel* pnl1 = nullptr;
+    TBitBtn* btnGo = nullptr;
+    TImage* img1 = nullptr;
+    TEdit* edt1 = nullptr;
+    TLabel* lbl1 = nullptr;
+    TLabel* lbl2 = nullptr;
+    TBitBtn* btnStop = nullptr;
+    TBitBtn* btn3 = nullptr;
+    TEdit* edt2 = nullptr;
+    TPanel* pnl2 = nullptr;
+    TBitBtn* btn4 = nullptr;
+    TLabel* lbl3 = nullptr;
+    TLabel* lbl4 = nullptr;
+
+    int FRowCount = 0;
+    int FColCount = 0;
+    bool FSeeded = false;
+    bool FStopRequested = false;
+
+    void FormCreate(TComponent* Sender);
+    void InitGrid();
+    void img1Click(TComponent* Sender);
+    void btn3Click(TComponent* Sender);
+    void btn4Click(TComponent* Sender);
+    void btnStopClick(TComponent* Sender);
+    void btnGoClick(TComponent* Sender);
+    void lbl4Click(TComponent* Sender);
+
+    static const QString MakerPage;
+
+private:
+    int NextRandom() { return static_cast<int>(FRandom() >> 1); }
+
+    TLifeBoard FBoard{FRowCount, FColCount};
+    std::mt19937 FRandom;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "forms/TColor.h"
+
+#include <functional>
+
+class TCanvas;
+
+// The Life board kept in a raster: cells of 5 × 5 pixels behind one-pixel grey
+// grid lines, alive when the top-left interior pixel of the cell is blue. There
+// is no cell array; painting a cell is a fill bounded by the grid colour.
+//
+// The row and column counts belong to the caller and are read at every use, so
+// a board redrawn between two generations takes effect at once.
+class TLifeBoard {
+public:
+    static constexpr int CellPitch = 5;
+    static constexpr TColor LivingColor = 0xFF0000;
+    static constexpr TColor DeadColor = 0xFFFFFF;
+    static constexpr TColor GridColor = 0xBCBCBC;
+
+    TLifeBoard(int& rowCount, int& colCount) : FRowCount(rowCount), FColCount(colCount) {}
+
+    // Blanks a width × height board, sets the counts and draws the grid lines.
+    // The outline keeps the pen the canvas had: black on a new canvas, grey
+    // after any earlier grid.
+    void DrawGrid(TCanvas& canvas, int width, int height);
+
+    static int SampleX(int col) { return CellPitch * col + 1; }
+    static int SampleY(int row) { return CellPitch * row + 1; }
+    static bool IsAlive(const TCanvas& canvas, int row, int col);
+    // Fills the grid-bounded region around (x, y) with the colour.
+    static void PaintAt(TCanvas& canvas, int x, int y, TColor color);
+
+    // Seeds count random cells, drawing the row index before the column index
+    // each time; random() gives integers in [0, 2^31). Counts so large that the
+    // draws would miss a cell only with negligible probability paint every cell
+    // instead, so any count returns quickly.
+    void SeedRandom(TCanvas& canvas, int count, const std::function<int()>& random);
+
+    // One generation in place, rows outer and columns inner, wrapping at the
+    // edges: every cell sees the new state of the cells before it in the pass.
+    void Generation(TCanvas& canvas);
+
+    // Draws at or above this many seeds on a board of `cells` cells miss one
+    // with probability below 2^-64.
+    static long long SaturatingSeedCount(long long cells);
+
+private:
+    void UpdateCell(TCanvas& canvas, int row, int col);
+
+    int& FRowCount;
+    int& FColCount;
+};

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "forms/TComponent.h"
+
+#include <QObject>
+#include <QString>
+
+class TControl;
+class TForm;
+
+// The one application object: title, main form, message loop and the error
+// report that every call from Qt into program code ends in.
+class TApplication : public TComponent {
+public:
+    // Needs a QApplication; becomes the global Application.
+    TApplication();
+    ~TApplication() override;
+
+    void Initialize() {}
+
+    const QString& Title() const { return FTitle; }
+    void SetTitle(const QString& title);
+
+    // Makes a form of class T owned by the application. The reference holds
+    // the form while its descriptions are read and its OnCreate runs, and is
+    // reset to null if that fails. The first form made is the main form.
+    template <class T>
+    void CreateForm(T*& reference);
+
+    TForm* MainForm() const { return FMainForm; }
+
+    // Shows the main form as the start-up show command asks and dispatches
+    // messages until Terminated.
+    void Run();
+    // Dispatches every pending message, then returns. A quit request taken
+    // here sets Terminated; the main loop ends when control returns to it.
+    void ProcessMessages();
+    // Posts the quit request.
+    void Terminate();
+    bool Terminated() const { return FTerminated; }
+    // Log-off or system shut-down: ends the loop at once.
+    void EndSession() { FTerminated = true; }
+    void Minimize();
+
+    // The error report for the exception being handled: cancels mouse
+    // capture, drops EAbort, shows any other message in a stop box.
+    void HandleException() noexcept;
+    // Runs f, reporting whatever escapes it.
+    template <class F>
+    void Guard(F&& f) noexcept
+    {
+        try {
+            f();
+        } catch (...) {
+            HandleException();
+        }
+    }
+
+    TControl* CaptureControl() const { return FCaptureControl; }
+    void SetCaptureControl(TControl* control) { FCaptureControl = control; }
+
+private:
+    void ShowMainForm();
+    void ShowException(const QString& message);
+
+    QString FTitle;
+    TForm* FMainForm = nullptr;
+    TControl* FCaptureControl = nullptr;
+    bool FTerminated = false;
+    // Receives the posted quit requests; requests pending at destruction die with it.
+    QObject FQuitTarget;
+};
+
+extern TApplication* Application;
+
+template <class T>
+void TApplication::CreateForm(T*& reference)
+{
+    T* form = new T(this);
+    reference = form;
+    try {
+        form->Create();
+    } catch (...) {
+        reference = nullptr;
+        delete form;
+        throw;
+    }
+    if (!FMainForm)
+        FMainForm = form;
+}

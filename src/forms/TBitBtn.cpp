@@ -1,0 +1,29 @@
+#include "forms/TBitBtn.h"
+
+#include "forms/TApplication.h"
+
+#include <QPushButton>
+
+TBitBtn::TBitBtn(TComponent* owner) : TWinControl(owner), FButton(new QPushButton(this))
+{
+    SetTabStop(true);
+    FButton->setAutoDefault(false);
+    QObject::connect(FButton, &QPushButton::clicked, FButton,
+                     [this] { Application->Guard([this] { Click(); }); });
+}
+
+QWidget* TBitBtn::FocusWidget() const
+{
+    return FButton;
+}
+
+void TBitBtn::TextChanged()
+{
+    FButton->setText(Caption());
+}
+
+void TBitBtn::Resized()
+{
+    FButton->setGeometry(rect());
+    TWinControl::Resized();
+}

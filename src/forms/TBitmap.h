@@ -1,0 +1,30 @@
+#pragma once
+
+#include "forms/TGraphic.h"
+
+#include <QImage>
+
+#include <memory>
+
+class TCanvas;
+
+// A 32-bit raster that reads back exactly what was written. A new bitmap is
+// all white; its canvas is made on the first request.
+class TBitmap : public TGraphic {
+public:
+    // Raises EOutOfResources when the raster cannot be allocated.
+    TBitmap(int width, int height);
+    ~TBitmap() override;
+
+    int Width() const override { return FImage.width(); }
+    int Height() const override { return FImage.height(); }
+    void Draw(QPainter& painter) const override;
+    bool Opaque() const override { return true; }
+
+    TCanvas& Canvas();
+    const QImage& Image() const { return FImage; }
+
+private:
+    QImage FImage;
+    std::unique_ptr<TCanvas> FCanvas;
+};

@@ -1,0 +1,50 @@
+#include "forms/TColor.h"
+
+#include <map>
+
+namespace {
+
+constexpr TColor SystemColorFlag = 0xFF000000;
+
+const std::map<TColor, TColor>& SystemColors()
+{
+    static const std::map<TColor, TColor> colors = {
+        {clBtnFace, 0xF0F0F0},   {clBtnHighlight, 0xFFFFFF}, {clBtnShadow, 0xA0A0A0},
+        {clWindow, 0xFFFFFF},    {clWindowText, 0x000000},   {clInfoBk, 0xE1FFFF},
+    };
+    return colors;
+}
+
+} // namespace
+
+TColor ColorToRGB(TColor color)
+{
+    if ((color & SystemColorFlag) != SystemColorFlag || color == CLR_INVALID)
+        return color & 0xFFFFFF;
+    const auto found = SystemColors().find(color);
+    return found != SystemColors().end() ? found->second : 0x000000;
+}
+
+QColor ToQColor(TColor color)
+{
+    const TColor rgb = ColorToRGB(color);
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+std::optional<TColor> ColorFromText(const QString& text)
+{
+    static const std::map<QString, TColor> names = {
+        {"clBlack", clBlack},         {"clWhite", clWhite},     {"clBlue", clBlue},
+        {"clBtnFace", clBtnFace},     {"clWindow", clWindow},   {"clWindowText", clWindowText},
+        {"clInfoBk", clInfoBk},       {"clBtnShadow", clBtnShadow},
+        {"clBtnHighlight", clBtnHighlight},
+    };
+    const auto found = names.find(text);
+    if (found != names.end())
+        return found->second;
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    if (!ok || value < INT32_MIN || value > UINT32_MAX)
+        return std::nullopt;
+    return static_cast<TColor>(value);
+}

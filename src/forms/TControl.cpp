@@ -1,0 +1,491 @@
+#include "forms/TControl.h"
+
+#include "forms/Exceptions.h"
+#include "forms/TApplication.h"
+#include "forms/TPropertyReader.h"
+#include "forms/TWinControl.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+TShiftState ShiftStateOf(const QMouseEvent& event)
+{
+    TShiftState shift = 0;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers & Qt::ShiftModifier)
+        shift |= ssShift;
+    if (modifiers & Qt::AltModifier)
+        shift |= ssAlt;
+    if (modifiers & Qt::ControlModifier)
+        shift |= ssCtrl;
+    const Qt::MouseButtons buttons = event.buttons() | event.button();
+    if (buttons & Qt::LeftButton)
+        shift |= ssLeft;
+    if (buttons & Qt::RightButton)
+        shift |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        shift |= ssMiddle;
+    return shift;
+}
+
+TMouseButton ButtonOf(const QMouseEvent& event)
+{
+    switch (event.button()) {
+    case Qt::RightButton:
+        return mbRight;
+    case Qt::MiddleButton:
+        return mbMiddle;
+    default:
+        return mbLeft;
+    }
+}
+
+const TPropertySetters<TControl>& ControlSetters()
+{
+    using namespace PropertyText;
+    static const TPropertySetters<TControl> setters = {
+        {"Left", [](TControl& c, const QString& v) { c.SetLeft(ToInt(v)); }},
+        {"Top", [](TControl& c, const QString& v) { c.SetTop(ToInt(v)); }},
+        {"Width", [](TControl& c, const QString& v) { c.SetWidth(ToInt(v)); }},
+        {"Height", [](TControl& c, const QString& v) { c.SetHeight(ToInt(v)); }},
+        {"Align",
+         [](TControl& c, const QString& v) {
+             c.SetAlign(static_cast<TAlign>(ToIdent(v, {{"alNone", alNone},
+                                                        {"alTop", alTop},
+                                                        {"alBottom", alBottom},
+                                                        {"alLeft", alLeft},
+                                                        {"alRight", alRight},
+                                                        {"alClient", alClient}})));
+         }},
+        {"Anchors",
+         [](TControl& c, const QString& v) {
+             c.SetAnchors(ToSet(v, {{"akLeft", akLeft},
+                                    {"akTop", akTop},
+                                    {"akRight", akRight},
+                                    {"akBottom", akBottom}}));
+         }},
+        {"Visible", [](TControl& c, const QString& v) { c.SetVisible(ToBool(v)); }},
+        {"Enabled", [](TControl& c, const QString& v) { c.SetEnabled(ToBool(v)); }},
+        {"Cursor",
+         [](TControl& c, const QString& v) {
+             c.SetCursor(static_cast<TCursor>(ToIdent(v, {{"crDefault", crDefault},
+                                                          {"crArrow", crArrow},
+                                                          {"crSizeNESW", crSizeNESW},
+                                                          {"crSizeNS", crSizeNS},
+                                                          {"crSizeNWSE", crSizeNWSE},
+                                                          {"crSizeWE", crSizeWE},
+                                                          {"crHandPoint", crHandPoint}})));
+         }},
+        {"Hint", [](TControl& c, const QString& v) { c.SetHint(v); }},
+        {"ShowHint", [](TControl& c, const QString& v) { c.SetShowHint(ToBool(v)); }},
+        {"ParentShowHint", [](TControl& c, const QString& v) { c.SetParentShowHint(ToBool(v)); }},
+        {"ParentFont", [](TControl& c, const QString& v) { c.SetParentFont(ToBool(v)); }},
+        {"ParentColor", [](TControl& c, const QString& v) { c.SetParentColor(ToBool(v)); }},
+        {"Color", [](TControl& c, const QString& v) { c.SetColor(ToColor(v)); }},
+        {"Caption", [](TControl& c, const QString& v) { c.SetCaption(v); }},
+        {"Font.Name", [](TControl& c, const QString& v) {
+             TFont font = c.Font();
+             font.Name = v;
+             c.SetFont(font);
+         }},
+        {"Font.Height", [](TControl& c, const QString& v) {
+             TFont font = c.Font();
+             font.Height = ToInt(v);
+             c.SetFont(font);
+         }},
+        {"Font.Charset", [](TControl& c, const QString& v) {
+             TFont font = c.Font();
+             font.Charset = v;
+             c.SetFont(font);
+         }},
+        {"Font.Color", [](TControl& c, const QString& v) {
+             TFont font = c.Font();
+             font.Color = ToColor(v);
+             c.SetFont(font);
+         }},
+        {"Font.Style", [](TControl& c, const QString& v) {
+             TFont font = c.Font();
+             font.Style = ToSet(v, {{"fsBold", fsBold},
+                                    {"fsItalic", fsItalic},
+                                    {"fsUnderline", fsUnderline},
+                                    {"fsStrikeOut", fsStrikeOut}});
+             c.SetFont(font);
+         }},
+    };
+    return setters;
+}
+
+} // namespace
+
+Qt::CursorShape ToQtCursor(TCursor cursor)
+{
+    switch (cursor) {
+    case crSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case crSizeNS:
+        return Qt::SizeVerCursor;
+    case crSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case crSizeWE:
+        return Qt::SizeHorCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner)
+{
+    // The control paints its own face; colour and font come from the properties.
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+TControl::~TControl()
+{
+    if (Application && Application->CaptureControl() == this)
+        Application->SetCaptureControl(nullptr);
+    if (FParent)
+        FParent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    if (parent == FParent)
+        return;
+    if (FParent)
+        FParent->RemoveControl(this);
+    FParent = parent;
+    setParent(parent);
+    if (FParent) {
+        setGeometry(FBounds);
+        setVisible(FVisible);
+        FParent->InsertControl(this);
+        FontChanged();
+        UpdateToolTip();
+    }
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    const QRect bounds(left, top, std::max(width, 0), std::max(height, 0));
+    if (bounds == FBounds)
+        return;
+    const bool resized = bounds.size() != FBounds.size();
+    FBounds = bounds;
+    setGeometry(FBounds);
+    if (!FApplyingAnchors)
+        RememberAnchorOrigin();
+    if (resized)
+        Resized();
+    RequestAlign();
+}
+
+void TControl::AdoptWindowBounds(QRect bounds)
+{
+    const bool resized = bounds.size() != FBounds.size();
+    FBounds = bounds;
+    if (resized)
+        Resized();
+}
+
+void TControl::SetAlign(TAlign align)
+{
+    if (align == FAlign)
+        return;
+    FAlign = align;
+    RequestAlign();
+}
+
+void TControl::SetAnchors(TAnchors anchors)
+{
+    FAnchors = anchors;
+}
+
+void TControl::ApplyAnchors(QSize parentSize)
+{
+    if (FAlign != alNone || FAnchors == (akLeft | akTop) || !FAnchorParentSize.isValid())
+        return;
+    const int dx = parentSize.width() - FAnchorParentSize.width();
+    const int dy = parentSize.height() - FAnchorParentSize.height();
+    QRect bounds = FAnchorBounds;
+    if (FAnchors & akRight) {
+        if (FAnchors & akLeft)
+            bounds.setWidth(bounds.width() + dx);
+        else
+            bounds.moveLeft(bounds.left() + dx);
+    }
+    if (FAnchors & akBottom) {
+        if (FAnchors & akTop)
+            bounds.setHeight(bounds.height() + dy);
+        else
+            bounds.moveTop(bounds.top() + dy);
+    }
+    FApplyingAnchors = true;
+    SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    FApplyingAnchors = false;
+}
+
+void TControl::RememberAnchorOrigin()
+{
+    FAnchorBounds = FBounds;
+    FAnchorParentSize = FParent ? FParent->BoundsRect().size() : QSize();
+}
+
+void TControl::Loaded()
+{
+    TComponent::Loaded();
+    RememberAnchorOrigin();
+    UpdateToolTip();
+}
+
+void TControl::SetVisible(bool visible)
+{
+    if (visible == FVisible)
+        return;
+    FVisible = visible;
+    if (FParent)
+        setVisible(visible);
+    if (FAlign != alNone && FParent)
+        FParent->AlignControls();
+}
+
+void TControl::SetEnabled(bool enabled)
+{
+    FEnabled = enabled;
+    setEnabled(enabled);
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    FCursor = cursor;
+    if (cursor == crDefault)
+        unsetCursor();
+    else
+        setCursor(ToQtCursor(cursor));
+}
+
+void TControl::SetHint(const QString& hint)
+{
+    FHint = hint;
+    UpdateToolTip();
+}
+
+void TControl::SetShowHint(bool showHint)
+{
+    FShowHint = showHint;
+    FParentShowHint = false;
+    UpdateToolTip();
+}
+
+void TControl::SetParentShowHint(bool parentShowHint)
+{
+    FParentShowHint = parentShowHint;
+    UpdateToolTip();
+}
+
+bool TControl::EffectiveShowHint() const
+{
+    if (FParentShowHint && FParent)
+        return FParent->EffectiveShowHint();
+    return FShowHint;
+}
+
+void TControl::UpdateToolTip()
+{
+    setToolTip(EffectiveShowHint() ? FHint : QString());
+}
+
+const TFont& TControl::Font() const
+{
+    return FParentFont && FParent ? FParent->Font() : FFont;
+}
+
+void TControl::SetFont(const TFont& font)
+{
+    FFont = font;
+    FParentFont = false;
+    FontChanged();
+}
+
+void TControl::SetParentFont(bool parentFont)
+{
+    if (!parentFont && FParentFont)
+        FFont = Font();
+    FParentFont = parentFont;
+    FontChanged();
+}
+
+void TControl::FontChanged()
+{
+    const TFont& font = Font();
+    setFont(font.ToQFont());
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, ToQColor(font.Color));
+    colours.setColor(QPalette::ButtonText, ToQColor(font.Color));
+    colours.setColor(QPalette::Text, ToQColor(font.Color));
+    setPalette(colours);
+    update();
+}
+
+TColor TControl::Color() const
+{
+    return FParentColor && FParent ? FParent->Color() : FColor;
+}
+
+void TControl::SetColor(TColor color)
+{
+    FColor = color;
+    FParentColor = false;
+    update();
+}
+
+void TControl::SetParentColor(bool parentColor)
+{
+    if (!parentColor && FParentColor)
+        FColor = Color();
+    FParentColor = parentColor;
+    update();
+}
+
+void TControl::SetCaption(const QString& caption)
+{
+    if (caption == FCaption)
+        return;
+    FCaption = caption;
+    TextChanged();
+}
+
+void TControl::BringToFront()
+{
+    raise();
+}
+
+void TControl::SendToBack()
+{
+    lower();
+}
+
+QPoint TControl::ScreenToClient(QPoint screenPoint) const
+{
+    return mapFromGlobal(screenPoint);
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::CancelMode()
+{
+    const bool wasDown = FLeftButtonDown;
+    ReleaseCapture();
+    if (wasDown && OnMouseUp)
+        OnMouseUp(this, mbLeft, 0, -1, -1);
+}
+
+void TControl::ReleaseCapture()
+{
+    FMouseCapture = false;
+    FLeftButtonDown = false;
+    FClickPending = false;
+    if (Application && Application->CaptureControl() == this)
+        Application->SetCaptureControl(nullptr);
+}
+
+void TControl::SetProperty(const QString& name, const QString& value)
+{
+    if (!ApplyProperty(ControlSetters(), *this, name, value))
+        throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
+}
+
+void TControl::SetEvent(const QString& name, const TBoundMethod& method)
+{
+    auto requireNotify = [&] {
+        if (!method.Notify)
+            PropertyText::Invalid();
+        return method.Notify;
+    };
+    auto requireMouse = [&] {
+        if (!method.Mouse)
+            PropertyText::Invalid();
+        return method.Mouse;
+    };
+    if (name == QLatin1String("OnClick"))
+        OnClick = requireNotify();
+    else if (name == QLatin1String("OnDblClick"))
+        OnDblClick = requireNotify();
+    else if (name == QLatin1String("OnMouseDown"))
+        OnMouseDown = requireMouse();
+    else if (name == QLatin1String("OnMouseUp"))
+        OnMouseUp = requireMouse();
+    else if (name == QLatin1String("OnMouseMove")) {
+        if (!method.MouseMove)
+            PropertyText::Invalid();
+        OnMouseMove = method.MouseMove;
+    } else
+        throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
+}
+
+void TControl::RequestAlign()
+{
+    if (FParent)
+        FParent->AlignControls();
+}
+
+void TControl::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    Application->Guard([&] {
+        FMouseCapture = true;
+        Application->SetCaptureControl(this);
+        if (event->button() == Qt::LeftButton) {
+            FLeftButtonDown = true;
+            FClickPending = true;
+        }
+        if (OnMouseDown)
+            OnMouseDown(this, ButtonOf(*event), ShiftStateOf(*event), at.x(), at.y());
+    });
+}
+
+void TControl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    Application->Guard([&] {
+        FMouseCapture = true;
+        Application->SetCaptureControl(this);
+        if (event->button() == Qt::LeftButton) {
+            FLeftButtonDown = true;
+            if (OnDblClick)
+                OnDblClick(this);
+        }
+        if (OnMouseDown)
+            OnMouseDown(this, ButtonOf(*event), ShiftStateOf(*event) | ssDouble, at.x(), at.y());
+    });
+}
+
+void TControl::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    Application->Guard([&] {
+        if (OnMouseMove)
+            OnMouseMove(this, ShiftStateOf(*event), at.x(), at.y());
+    });
+}
+
+void TControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const bool click =
+        event->button() == Qt::LeftButton && FClickPending && rect().contains(at);
+    if (event->button() == Qt::LeftButton || !event->buttons())
+        ReleaseCapture();
+    Application->Guard([&] {
+        if (click)
+            Click();
+        if (OnMouseUp)
+            OnMouseUp(this, ButtonOf(*event), ShiftStateOf(*event), at.x(), at.y());
+    });
+}

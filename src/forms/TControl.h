@@ -1,0 +1,158 @@
+#pragma once
+
+#include "forms/Events.h"
+#include "forms/TColor.h"
+#include "forms/TComponent.h"
+#include "forms/TFont.h"
+
+#include <QWidget>
+
+class TWinControl;
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = unsigned;
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+enum TCursor {
+    crDefault = 0,
+    crArrow = -2,
+    crSizeNESW = -6,
+    crSizeNS = -7,
+    crSizeNWSE = -8,
+    crSizeWE = -9,
+    crHandPoint = -21,
+};
+
+// A visible element of a form: bounds in its parent's client coordinates,
+// alignment and anchors, visibility, font, colour, hint, cursor and the mouse
+// events. A Qt widget underneath; the bounds here are the truth and the widget
+// follows them.
+class TControl : public QWidget, public TComponent {
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return FParent; }
+    void SetParent(TWinControl* parent);
+
+    int Left() const { return FBounds.x(); }
+    int Top() const { return FBounds.y(); }
+    int Width() const { return FBounds.width(); }
+    int Height() const { return FBounds.height(); }
+    QRect BoundsRect() const { return FBounds; }
+    void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+    void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+    void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+    void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+    virtual void SetBounds(int left, int top, int width, int height);
+
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign align);
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors anchors);
+
+    bool Visible() const { return FVisible; }
+    virtual void SetVisible(bool visible);
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool enabled);
+
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor cursor);
+
+    const QString& Hint() const { return FHint; }
+    void SetHint(const QString& hint);
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool showHint);
+    bool ParentShowHint() const { return FParentShowHint; }
+    void SetParentShowHint(bool parentShowHint);
+    // Whether the hint shows: the control's own setting or, with
+    // ParentShowHint, its parent's.
+    bool EffectiveShowHint() const;
+
+    // The parent's font while ParentFont is set.
+    const TFont& Font() const;
+    void SetFont(const TFont& font);
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool parentFont);
+
+    // The parent's colour while ParentColor is set.
+    TColor Color() const;
+    void SetColor(TColor color);
+    bool ParentColor() const { return FParentColor; }
+    void SetParentColor(bool parentColor);
+
+    const QString& Caption() const { return FCaption; }
+    void SetCaption(const QString& caption);
+
+    void BringToFront();
+    void SendToBack();
+
+    QPoint ScreenToClient(QPoint screenPoint) const;
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
+    virtual void Click();
+
+    // Ends a mouse capture, as a cancel-mode message does.
+    virtual void CancelMode();
+    bool MouseCapture() const { return FMouseCapture; }
+
+    // Description reading: unknown names raise EReadError.
+    virtual void SetProperty(const QString& name, const QString& value);
+    virtual void SetEvent(const QString& name, const TBoundMethod& method);
+    void Loaded() override;
+
+    // Called when the parent's client size changes, for anchored controls.
+    void ApplyAnchors(QSize parentSize);
+
+protected:
+    friend class TWinControl;
+    virtual void Resized() {}
+    virtual void TextChanged() { update(); }
+    virtual void FontChanged();
+    void RequestAlign();
+    // Takes bounds that the window system has already applied to the widget.
+    void AdoptWindowBounds(QRect bounds);
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void UpdateToolTip();
+    void ReleaseCapture();
+    void RememberAnchorOrigin();
+
+    TWinControl* FParent = nullptr;
+    QRect FBounds;
+    TAlign FAlign = alNone;
+    TAnchors FAnchors = akLeft | akTop;
+    // The bounds and parent size that anchored edges keep their distances to.
+    QRect FAnchorBounds;
+    QSize FAnchorParentSize;
+    bool FApplyingAnchors = false;
+    bool FVisible = true;
+    bool FEnabled = true;
+    TCursor FCursor = crDefault;
+    QString FHint;
+    bool FShowHint = false;
+    bool FParentShowHint = true;
+    TFont FFont;
+    bool FParentFont = true;
+    TColor FColor = clWindow;
+    bool FParentColor = true;
+    QString FCaption;
+    bool FMouseCapture = false;
+    bool FLeftButtonDown = false;
+    bool FClickPending = false;
+};
+
+Qt::CursorShape ToQtCursor(TCursor cursor);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QXmlStreamReader;
+class TControl;
+class TForm;
+class TWinControl;
+
+// Reads one form description into a form. A description is XML:
+//
+//   <form class="TForm1">
+//     <property name="Caption" value="…"/>
+//     <control class="TPanel" name="pnl2">
+//       <property name="Align" value="alClient"/>
+//       <control …/>
+//     </control>
+//   </form>
+//
+// Properties and children are applied in stored order; a control is given its
+// parent before its own properties. Controls are bound to the form's fields by
+// name, and "On…" properties to the form's handlers by name, searched in the
+// form's own class first, then its bases.
+class TDescriptionReader {
+public:
+    explicit TDescriptionReader(TForm& form) : FForm(form) {}
+
+    // Raises EReadError: "Invalid property value" for a bad value or an
+    // unknown handler, and other texts for a malformed description.
+    void Read(const QByteArray& description);
+
+private:
+    void ReadBody(QXmlStreamReader& xml, TControl& target);
+    void ReadProperty(QXmlStreamReader& xml, TControl& target);
+    void ReadControl(QXmlStreamReader& xml, TControl& parent);
+    TControl* CreateControl(const QString& className);
+
+    TForm& FForm;
+};

@@ -1,0 +1,40 @@
+#include "forms/TEdit.h"
+
+#include <QLineEdit>
+
+#include <limits>
+
+TEdit::TEdit(TComponent* owner) : TWinControl(owner), FEdit(new QLineEdit(this))
+{
+    SetTabStop(true);
+    FEdit->setMaxLength(std::numeric_limits<int>::max());
+}
+
+QString TEdit::Text() const
+{
+    return FEdit->text();
+}
+
+void TEdit::SetText(const QString& text)
+{
+    FEdit->setText(text);
+}
+
+QWidget* TEdit::FocusWidget() const
+{
+    return FEdit;
+}
+
+void TEdit::SetProperty(const QString& name, const QString& value)
+{
+    if (name == QLatin1String("Text"))
+        SetText(value);
+    else
+        TWinControl::SetProperty(name, value);
+}
+
+void TEdit::Resized()
+{
+    FEdit->setGeometry(rect());
+    TWinControl::Resized();
+}

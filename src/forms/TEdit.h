@@ -1,0 +1,23 @@
+#pragma once
+
+#include "forms/TWinControl.h"
+
+class QLineEdit;
+
+// A one-line edit field with a single border and no length limit; a tab stop.
+class TEdit : public TWinControl {
+public:
+    explicit TEdit(TComponent* owner);
+
+    QString Text() const;
+    void SetText(const QString& text);
+
+    QWidget* FocusWidget() const override;
+    void SetProperty(const QString& name, const QString& value) override;
+
+protected:
+    void Resized() override;
+
+private:
+    QLineEdit* FEdit;
+};

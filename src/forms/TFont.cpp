@@ -1,0 +1,28 @@
+#include "forms/TFont.h"
+
+#include <cstdlib>
+
+QFont TFont::ToQFont() const
+{
+    QFont font(Name);
+    font.setPixelSize(std::max(1, std::abs(Height)));
+    font.setBold(Style & fsBold);
+    font.setItalic(Style & fsItalic);
+    font.setUnderline(Style & fsUnderline);
+    font.setStrikeOut(Style & fsStrikeOut);
+    return font;
+}
+
+bool TFont::operator==(const TFont& other) const
+{
+    return Name == other.Name && Height == other.Height && Charset == other.Charset &&
+           Color == other.Color && Style == other.Style;
+}
+
+void InstallFontSubstitutions()
+{
+    const QStringList songFonts = {QStringLiteral("AR PL UMing CN"),
+                                   QStringLiteral("WenQuanYi Zen Hei")};
+    QFont::insertSubstitutions(QStringLiteral("宋体"), songFonts);
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"), {QStringLiteral("DejaVu Sans")});
+}

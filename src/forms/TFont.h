@@ -1,0 +1,27 @@
+#pragma once
+
+#include "forms/TColor.h"
+
+#include <QFont>
+#include <QString>
+
+enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = unsigned;
+
+// A control's font as descriptions give it: a negative Height is the
+// character height in pixels.
+struct TFont {
+    QString Name = QStringLiteral("Tahoma");
+    int Height = -11;
+    QString Charset = QStringLiteral("DEFAULT_CHARSET");
+    TColor Color = clWindowText;
+    TFontStyles Style = 0;
+
+    QFont ToQFont() const;
+    bool operator==(const TFont& other) const;
+    bool operator!=(const TFont& other) const { return !(*this == other); }
+};
+
+// Maps the interface's font names onto the fonts installed here ("宋体" onto a
+// Song-style CJK font). Called once at start-up.
+void InstallFontSubstitutions();

@@ -1,0 +1,362 @@
+#include "forms/TForm.h"
+
+#include "forms/Exceptions.h"
+#include "forms/TApplication.h"
+#include "forms/TDescriptionReader.h"
+#include "forms/TPropertyReader.h"
+#include "platform/TPlatform.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QPainter>
+
+#include <deque>
+
+namespace {
+
+QString DescriptionPath(const TFormClass& formClass)
+{
+    return QStringLiteral(":/forms/") + formClass.ResourceName();
+}
+
+} // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner)
+{
+    setWindowFlag(Qt::Window);
+    TControl::SetVisible(false);
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 320, 240);
+    ApplyWindowFlags();
+}
+
+const TFormClass& TForm::StaticClass()
+{
+    static const TFormClass formClass{QStringLiteral("TForm"), nullptr, {}, {}};
+    return formClass;
+}
+
+void TForm::Create()
+{
+    BeginLoading();
+    std::deque<const TFormClass*> chain;
+    for (const TFormClass* formClass = &FormClass(); formClass; formClass = formClass->Parent)
+        chain.push_front(formClass);
+    bool found = false;
+    for (const TFormClass* formClass : chain) {
+        QFile resource(DescriptionPath(*formClass));
+        if (!resource.open(QIODevice::ReadOnly))
+            continue;
+        found = true;
+        ReadDescription(resource.readAll());
+    }
+    if (!found)
+        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(FormClass().Name));
+    NotifyLoaded();
+    Constructed();
+    if (OnCreate)
+        Application->Guard([this] { OnCreate(this); });
+}
+
+void TForm::ReadDescription(const QByteArray& description)
+{
+    DisableAlign();
+    FReading = true;
+    TDescriptionReader(*this).Read(description);
+    FReading = false;
+    // Measuring and sizing need the native window: from here on the form has one.
+    HandleNeeded();
+    if (FPendingClientWidth >= 0)
+        SetClientWidth(FPendingClientWidth);
+    if (FPendingClientHeight >= 0)
+        SetClientHeight(FPendingClientHeight);
+    FPendingClientWidth = FPendingClientHeight = -1;
+    EnableAlign();
+}
+
+void TForm::NotifyLoaded()
+{
+    // A copy: a Loaded() may create components of its own.
+    const std::vector<TComponent*> components = Components();
+    for (TComponent* component : components)
+        if (component->Loading())
+            component->Loaded();
+    Loaded();
+}
+
+void TForm::SetBorderStyle(TBorderStyle style)
+{
+    FBorderStyle = style;
+    ApplyWindowFlags();
+}
+
+void TForm::SetBorderIcons(TBorderIcons icons)
+{
+    FBorderIcons = icons;
+    ApplyWindowFlags();
+}
+
+void TForm::ApplyWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Window;
+    if (FBorderStyle == bsNone) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+        if (FBorderIcons & biSystemMenu)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (FBorderIcons & biMinimize)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (FBorderIcons & biMaximize)
+            flags |= Qt::WindowMaximizeButtonHint;
+    }
+    const bool shown = isVisible();
+    setWindowFlags(flags);
+    if (shown)
+        QWidget::show();
+}
+
+void TForm::SetWindowState(TWindowState state)
+{
+    FWindowState = state;
+    if (!isVisible())
+        return;
+    switch (state) {
+    case wsMaximized:
+        showMaximized();
+        break;
+    case wsMinimized:
+        showMinimized();
+        break;
+    default:
+        showNormal();
+        break;
+    }
+}
+
+void TForm::SetVisible(bool visible)
+{
+    if (visible)
+        Show();
+    else {
+        TControl::SetVisible(false);
+        hide();
+    }
+}
+
+void TForm::Show()
+{
+    HandleNeeded();
+    const bool first = !FShownBefore;
+    FShownBefore = true;
+    if (first && FPosition == poScreenCenter)
+        CenterOnScreen();
+    TControl::SetVisible(true);
+    setAttribute(Qt::WA_ShowWithoutActivating, FWindowState == wsMinimized);
+    switch (FWindowState) {
+    case wsMaximized:
+        showMaximized();
+        break;
+    case wsMinimized:
+        showMinimized();
+        break;
+    default:
+        showNormal();
+        break;
+    }
+    if (OnShow)
+        OnShow(this);
+    if (FWindowState != wsMinimized) {
+        activateWindow();
+        if (first)
+            SelectFirst();
+    }
+}
+
+void TForm::CenterOnScreen()
+{
+    const QSize screen = Platform().ScreenSize();
+    const int left = std::max(0, (screen.width() - Width()) / 2);
+    const int top = std::max(0, (screen.height() - Height()) / 2);
+    SetBounds(left, top, Width(), Height());
+}
+
+void TForm::SelectFirst()
+{
+    std::vector<TWinControl*> stops;
+    CollectTabStops(stops);
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops[i - 1]->FocusWidget(), stops[i]->FocusWidget());
+    for (TWinControl* stop : stops) {
+        if (stop->CanFocus()) {
+            FActiveControl = stop;
+            stop->FocusWidget()->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void TForm::Close()
+{
+    if (Application && Application->MainForm() == this)
+        Application->Terminate();
+    else
+        SetVisible(false);
+}
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    const bool resizing = width != Width() || height != Height();
+    if (resizing && HandleAllocated() && OnCanResize) {
+        bool resize = true;
+        OnCanResize(this, width, height, resize);
+        if (!resize) {
+            width = Width();
+            height = Height();
+        }
+    }
+    TWinControl::SetBounds(left, top, width, height);
+}
+
+void TForm::CancelMode()
+{
+    TWinControl::CancelMode();
+    Perform(WM_CANCELMODE, 0);
+}
+
+void TForm::SetProperty(const QString& name, const QString& value)
+{
+    using namespace PropertyText;
+    static const TPropertySetters<TForm> setters = {
+        {"ClientWidth",
+         [](TForm& f, const QString& v) {
+             if (f.FReading)
+                 f.FPendingClientWidth = ToInt(v);
+             else
+                 f.SetClientWidth(ToInt(v));
+         }},
+        {"ClientHeight",
+         [](TForm& f, const QString& v) {
+             if (f.FReading)
+                 f.FPendingClientHeight = ToInt(v);
+             else
+                 f.SetClientHeight(ToInt(v));
+         }},
+        {"BorderStyle",
+         [](TForm& f, const QString& v) {
+             f.SetBorderStyle(static_cast<TBorderStyle>(
+                 ToIdent(v, {{"bsNone", bsNone},
+                             {"bsSingle", bsSingle},
+                             {"bsSizeable", bsSizeable},
+                             {"bsDialog", bsDialog},
+                             {"bsToolWindow", bsToolWindow},
+                             {"bsSizeToolWin", bsSizeToolWin}})));
+         }},
+        {"BorderIcons",
+         [](TForm& f, const QString& v) {
+             f.SetBorderIcons(ToSet(v, {{"biSystemMenu", biSystemMenu},
+                                        {"biMinimize", biMinimize},
+                                        {"biMaximize", biMaximize},
+                                        {"biHelp", biHelp}}));
+         }},
+        {"Position",
+         [](TForm& f, const QString& v) {
+             f.SetPosition(static_cast<TPosition>(
+                 ToIdent(v, {{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}})));
+         }},
+        {"WindowState",
+         [](TForm& f, const QString& v) {
+             f.SetWindowState(static_cast<TWindowState>(ToIdent(
+                 v, {{"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized}})));
+         }},
+        // Stored by the designer; with the fonts used here nothing needs scaling.
+        {"OldCreateOrder", [](TForm&, const QString& v) { ToBool(v); }},
+        {"PixelsPerInch", [](TForm&, const QString& v) { ToInt(v); }},
+        {"TextHeight", [](TForm&, const QString& v) { ToInt(v); }},
+    };
+    if (!ApplyProperty(setters, *this, name, value))
+        TWinControl::SetProperty(name, value);
+}
+
+void TForm::SetEvent(const QString& name, const TBoundMethod& method)
+{
+    auto requireNotify = [&] {
+        if (!method.Notify)
+            PropertyText::Invalid();
+        return method.Notify;
+    };
+    if (name == QLatin1String("OnCreate"))
+        OnCreate = requireNotify();
+    else if (name == QLatin1String("OnShow"))
+        OnShow = requireNotify();
+    else if (name == QLatin1String("OnCanResize")) {
+        if (!method.CanResize)
+            PropertyText::Invalid();
+        OnCanResize = method.CanResize;
+    } else
+        TWinControl::SetEvent(name, method);
+}
+
+void TForm::TextChanged()
+{
+    setWindowTitle(Caption());
+}
+
+void TForm::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(Color()));
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    Close();
+}
+
+void TForm::resizeEvent(QResizeEvent* event)
+{
+    TWinControl::resizeEvent(event);
+    if (geometry() != BoundsRect())
+        Application->Guard([this] { AdoptWindowBounds(geometry()); });
+    Perform(WM_SIZE, SizeType());
+}
+
+void TForm::moveEvent(QMoveEvent* event)
+{
+    TWinControl::moveEvent(event);
+    if (geometry() != BoundsRect())
+        AdoptWindowBounds(geometry());
+}
+
+void TForm::changeEvent(QEvent* event)
+{
+    TWinControl::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        const Qt::WindowStates states = windowState();
+        FWindowState = (states & Qt::WindowMinimized)   ? wsMinimized
+                       : (states & Qt::WindowMaximized) ? wsMaximized
+                                                        : wsNormal;
+        Perform(WM_SIZE, SizeType());
+    } else if (event->type() == QEvent::ActivationChange) {
+        Perform(WM_ACTIVATE, isActiveWindow() ? WA_ACTIVE : WA_INACTIVE);
+    }
+}
+
+std::uintptr_t TForm::SizeType() const
+{
+    switch (FWindowState) {
+    case wsMinimized:
+        return SIZE_MINIMIZED;
+    case wsMaximized:
+        return SIZE_MAXIMIZED;
+    default:
+        return SIZE_RESTORED;
+    }
+}
+
+void TForm::Perform(unsigned message, std::uintptr_t wParam)
+{
+    TMessage msg{message, wParam, 0, 0};
+    Application->Guard([&] { WndProc(msg); });
+}

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "forms/TFormClass.h"
+#include "forms/TWinControl.h"
+
+#include <cstdint>
+
+enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+using TBorderIcons = unsigned;
+
+enum TPosition { poDesigned, poScreenCenter };
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+// A window message as the framework hands it to WndProc.
+struct TMessage {
+    unsigned Msg;
+    std::uintptr_t WParam;
+    std::intptr_t LParam;
+    std::intptr_t Result;
+};
+
+constexpr unsigned WM_SIZE = 0x0005;
+constexpr unsigned WM_ACTIVATE = 0x0006;
+constexpr unsigned WM_CANCELMODE = 0x001F;
+constexpr std::uintptr_t SIZE_RESTORED = 0;
+constexpr std::uintptr_t SIZE_MINIMIZED = 1;
+constexpr std::uintptr_t SIZE_MAXIMIZED = 2;
+constexpr std::uintptr_t WA_INACTIVE = 0;
+constexpr std::uintptr_t WA_ACTIVE = 1;
+
+// A top-level window built from the descriptions of its class chain.
+//
+// C++ constructors cannot reach the virtuals of a derived class, so a form is
+// made in two steps: the constructor sets the defaults, and Create() reads the
+// descriptions (base class first), binds fields and handlers, notifies the
+// components, runs Constructed() and last the OnCreate handler.
+// TApplication::CreateForm does both.
+class TForm : public TWinControl {
+public:
+    explicit TForm(TComponent* owner);
+
+    static const TFormClass& StaticClass();
+    virtual const TFormClass& FormClass() const { return StaticClass(); }
+
+    // Raises EResNotFound when no class of the chain has a description, and
+    // EReadError for a description it cannot read.
+    void Create();
+
+    int ClientWidth() const { return Width(); }
+    void SetClientWidth(int width) { SetWidth(width); }
+    int ClientHeight() const { return Height(); }
+    void SetClientHeight(int height) { SetHeight(height); }
+
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle style);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons icons);
+    TPosition Position() const { return FPosition; }
+    void SetPosition(TPosition position) { FPosition = position; }
+    TWindowState WindowState() const { return FWindowState; }
+    void SetWindowState(TWindowState state);
+
+    // The control that got the focus when the window was first shown.
+    TWinControl* ActiveControl() const { return FActiveControl; }
+
+    void SetVisible(bool visible) override;
+    // Shows the window; the first showing centres a poScreenCenter form and
+    // focuses the first tab stop that can take the focus.
+    void Show();
+    // The main form asks the application to quit; other forms hide.
+    void Close();
+
+    void SetBounds(int left, int top, int width, int height) override;
+    void CancelMode() override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TCanResizeEvent OnCanResize;
+
+    void SetProperty(const QString& name, const QString& value) override;
+    void SetEvent(const QString& name, const TBoundMethod& method) override;
+
+    // Sees every translated window message after the framework's own handling.
+    virtual void WndProc(TMessage&) {}
+
+protected:
+    // The class's constructor body: runs after all descriptions are read.
+    virtual void Constructed() {}
+
+    void TextChanged() override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void ReadDescription(const QByteArray& description);
+    void NotifyLoaded();
+    void CenterOnScreen();
+    void SelectFirst();
+    void ApplyWindowFlags();
+    void Perform(unsigned message, std::uintptr_t wParam);
+    std::uintptr_t SizeType() const;
+
+    TBorderStyle FBorderStyle = bsSizeable;
+    TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
+    TPosition FPosition = poDesigned;
+    TWindowState FWindowState = wsNormal;
+    TWinControl* FActiveControl = nullptr;
+    bool FShownBefore = false;
+    bool FReading = false;
+    int FPendingClientWidth = -1;
+    int FPendingClientHeight = -1;
+};

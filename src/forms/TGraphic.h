@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+
+class QPainter;
+
+// A picture a TPicture can hold: it knows its size, draws itself unscaled and
+// reports changes.
+class TGraphic {
+public:
+    virtual ~TGraphic() = default;
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    // Draws at (0, 0), pixel for pixel; the painter clips.
+    virtual void Draw(QPainter& painter) const = 0;
+    // Whether every pixel is drawn, so nothing beneath shows through.
+    virtual bool Opaque() const = 0;
+
+    std::function<void()> OnChange;
+
+protected:
+    void Changed()
+    {
+        if (OnChange)
+            OnChange();
+    }
+};

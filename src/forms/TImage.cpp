@@ -1,0 +1,82 @@
+#include "forms/TImage.h"
+
+#include "forms/Exceptions.h"
+#include "forms/TBitmap.h"
+#include "forms/TPropertyReader.h"
+
+#include <QPainter>
+
+TImage::TImage(TComponent* owner) : TControl(owner)
+{
+    FPicture.OnChange = [this] { PictureChanged(); };
+}
+
+TCanvas& TImage::Canvas()
+{
+    if (!FPicture.Graphic())
+        FPicture.SetGraphic(std::make_unique<TBitmap>(Width(), Height()));
+    auto* bitmap = dynamic_cast<TBitmap*>(FPicture.Graphic());
+    if (!bitmap)
+        throw EInvalidOperation(
+            QStringLiteral("Can only modify an image if it contains a bitmap"));
+    return bitmap->Canvas();
+}
+
+void TImage::SetAutoSize(bool autoSize)
+{
+    FAutoSize = autoSize;
+    AdjustSize();
+}
+
+void TImage::SetProperty(const QString& name, const QString& value)
+{
+    if (name == QLatin1String("AutoSize"))
+        SetAutoSize(PropertyText::ToBool(value));
+    else
+        TControl::SetProperty(name, value);
+}
+
+void TImage::AdjustSize()
+{
+    const TGraphic* graphic = FPicture.Graphic();
+    if (!FAutoSize || !graphic)
+        return;
+    // The aligned dimension stays with the alignment.
+    const bool fixedWidth = Align() == alTop || Align() == alBottom || Align() == alClient;
+    const bool fixedHeight = Align() == alLeft || Align() == alRight || Align() == alClient;
+    SetBounds(Left(), Top(), fixedWidth ? Width() : graphic->Width(),
+              fixedHeight ? Height() : graphic->Height());
+}
+
+void TImage::PictureChanged()
+{
+    AdjustSize();
+    UpdateOpacity();
+    if (!FRepaintPending) {
+        FRepaintPending = true;
+        update();
+    }
+}
+
+void TImage::Resized()
+{
+    UpdateOpacity();
+}
+
+void TImage::UpdateOpacity()
+{
+    // Where the picture covers the whole control Qt need not paint the parent beneath.
+    const TGraphic* graphic = FPicture.Graphic();
+    setAttribute(Qt::WA_OpaquePaintEvent, graphic && graphic->Opaque() &&
+                                              graphic->Width() >= Width() &&
+                                              graphic->Height() >= Height());
+}
+
+void TImage::paintEvent(QPaintEvent*)
+{
+    FRepaintPending = false;
+    if (const TGraphic* graphic = FPicture.Graphic()) {
+        QPainter painter(this);
+        graphic->Draw(painter);
+    }
+}

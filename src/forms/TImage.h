@@ -1,0 +1,39 @@
+#pragma once
+
+#include "forms/TControl.h"
+#include "forms/TPicture.h"
+
+class TCanvas;
+
+// Shows its picture unscaled from its top-left corner, clipped to its bounds;
+// where the picture does not reach, the parent shows through.
+class TImage : public TControl {
+public:
+    explicit TImage(TComponent* owner);
+
+    TPicture& Picture() { return FPicture; }
+    // The canvas of the picture's bitmap. With no picture, the first request
+    // makes a white bitmap of the control's current size and installs it.
+    // Raises EInvalidOperation when the picture holds another kind of graphic.
+    TCanvas& Canvas();
+
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool autoSize);
+
+    void SetProperty(const QString& name, const QString& value) override;
+
+protected:
+    void Resized() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void PictureChanged();
+    void UpdateOpacity();
+    void AdjustSize();
+
+    TPicture FPicture;
+    bool FAutoSize = false;
+    // Set between the first change after a paint and the next paint, so a
+    // burst of drawing asks Qt for one repaint.
+    bool FRepaintPending = false;
+};

@@ -1,0 +1,83 @@
+#include "forms/TLabel.h"
+
+#include "forms/TPropertyReader.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+TLabel::TLabel(TComponent* owner) : TControl(owner) {}
+
+void TLabel::SetAlignment(TAlignment alignment)
+{
+    FAlignment = alignment;
+    update();
+}
+
+void TLabel::SetAutoSize(bool autoSize)
+{
+    FAutoSize = autoSize;
+    AdjustSize();
+}
+
+void TLabel::SetTransparent(bool transparent)
+{
+    FTransparent = transparent;
+    update();
+}
+
+void TLabel::SetProperty(const QString& name, const QString& value)
+{
+    using namespace PropertyText;
+    static const TPropertySetters<TLabel> setters = {
+        {"Alignment",
+         [](TLabel& l, const QString& v) {
+             l.SetAlignment(static_cast<TAlignment>(ToIdent(
+                 v, {{"taLeftJustify", taLeftJustify},
+                     {"taRightJustify", taRightJustify},
+                     {"taCenter", taCenter}})));
+         }},
+        {"AutoSize", [](TLabel& l, const QString& v) { l.SetAutoSize(ToBool(v)); }},
+        {"Transparent", [](TLabel& l, const QString& v) { l.SetTransparent(ToBool(v)); }},
+    };
+    if (!ApplyProperty(setters, *this, name, value))
+        TControl::SetProperty(name, value);
+}
+
+void TLabel::Loaded()
+{
+    TControl::Loaded();
+    AdjustSize();
+}
+
+void TLabel::TextChanged()
+{
+    AdjustSize();
+    update();
+}
+
+void TLabel::FontChanged()
+{
+    TControl::FontChanged();
+    AdjustSize();
+}
+
+void TLabel::AdjustSize()
+{
+    if (!FAutoSize || Loading())
+        return;
+    const QFontMetrics metrics(Font().ToQFont());
+    SetBounds(Left(), Top(), metrics.horizontalAdvance(Caption()), metrics.height());
+}
+
+void TLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!FTransparent)
+        painter.fillRect(rect(), ToQColor(Color()));
+    painter.setFont(Font().ToQFont());
+    painter.setPen(ToQColor(Font().Color));
+    const Qt::Alignment horizontal = FAlignment == taCenter        ? Qt::AlignHCenter
+                                     : FAlignment == taRightJustify ? Qt::AlignRight
+                                                                    : Qt::AlignLeft;
+    painter.drawText(rect(), horizontal | Qt::AlignTop | Qt::TextSingleLine, Caption());
+}

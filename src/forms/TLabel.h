@@ -1,0 +1,33 @@
+#pragma once
+
+#include "forms/TControl.h"
+
+// A one-line text. With AutoSize it takes the size of its text once loaded and
+// whenever the text or font changes; unless Transparent it paints its colour
+// behind the text.
+class TLabel : public TControl {
+public:
+    explicit TLabel(TComponent* owner);
+
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment alignment);
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool autoSize);
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool transparent);
+
+    void SetProperty(const QString& name, const QString& value) override;
+    void Loaded() override;
+
+protected:
+    void TextChanged() override;
+    void FontChanged() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void AdjustSize();
+
+    TAlignment FAlignment = taLeftJustify;
+    bool FAutoSize = true;
+    bool FTransparent = false;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "forms/TWinControl.h"
+
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+
+// A container with a face colour, bevels and a centred caption.
+class TPanel : public TWinControl {
+public:
+    explicit TPanel(TComponent* owner);
+
+    TBevelCut BevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut bevel);
+    TBevelCut BevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut bevel);
+    int BevelWidth() const { return FBevelWidth; }
+    void SetBevelWidth(int width);
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int width);
+
+    // The client rectangle less the border width and each bevel.
+    QRect ChildArea() const override;
+
+    void SetProperty(const QString& name, const QString& value) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void BordersChanged();
+
+    TBevelCut FBevelOuter = bvRaised;
+    TBevelCut FBevelInner = bvNone;
+    int FBevelWidth = 1;
+    int FBorderWidth = 0;
+};

@@ -1,0 +1,67 @@
+#include "forms/TPropertyReader.h"
+
+#include "forms/Exceptions.h"
+
+namespace PropertyText {
+
+void Invalid()
+{
+    throw EReadError(QStringLiteral("Invalid property value"));
+}
+
+int ToInt(const QString& value)
+{
+    bool ok = false;
+    const int result = value.toInt(&ok);
+    if (!ok)
+        Invalid();
+    return result;
+}
+
+bool ToBool(const QString& value)
+{
+    if (value == QLatin1String("True"))
+        return true;
+    if (value == QLatin1String("False"))
+        return false;
+    Invalid();
+}
+
+TColor ToColor(const QString& value)
+{
+    const std::optional<TColor> color = ColorFromText(value);
+    if (!color)
+        Invalid();
+    return *color;
+}
+
+int ToIdent(const QString& value, const std::vector<std::pair<const char*, int>>& idents)
+{
+    for (const auto& [name, ident] : idents)
+        if (value == QLatin1String(name))
+            return ident;
+    Invalid();
+}
+
+unsigned ToSet(const QString& value, const std::vector<std::pair<const char*, unsigned>>& flags)
+{
+    if (!value.startsWith(u'[') || !value.endsWith(u']'))
+        Invalid();
+    unsigned result = 0;
+    const QString inner = value.mid(1, value.size() - 2);
+    for (const QString& part : inner.split(u',', Qt::SkipEmptyParts)) {
+        const QString name = part.trimmed();
+        bool known = false;
+        for (const auto& [flagName, flag] : flags) {
+            if (name == QLatin1String(flagName)) {
+                result |= flag;
+                known = true;
+            }
+        }
+        if (!known)
+            Invalid();
+    }
+    return result;
+}
+
+} // namespace PropertyText

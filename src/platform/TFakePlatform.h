@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/TPlatform.h"
+
+#include <functional>
+#include <vector>
+
+// A scripted platform for tests: the answers are fields to set, and message
+// boxes and shell requests are recorded instead of shown.
+class TFakePlatform : public TPlatform {
+public:
+    struct TMessageBoxCall {
+        QWidget* Owner;
+        QString Text;
+        QString Caption;
+        unsigned Flags;
+    };
+    struct TShellCall {
+        QWidget* Parent;
+        QString Verb;
+        QString File;
+        int ShowCommand;
+    };
+
+    QPoint Cursor;
+    QRect Work{0, 0, 1024, 738};
+    QSize Screen{1024, 768};
+    int ShowCommand = SW_SHOWNORMAL;
+    std::vector<TMessageBoxCall> MessageBoxes;
+    std::vector<TShellCall> ShellCalls;
+    // Runs while a message box is "up", as the user would act in its modal loop.
+    std::function<void()> WhileMessageBoxShown;
+
+    QPoint CursorPos() const override { return Cursor; }
+    QRect WorkArea() const override { return Work; }
+    QSize ScreenSize() const override { return Screen; }
+    int StartupShowCommand() const override { return ShowCommand; }
+    int MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                   unsigned flags) override;
+    void ShellExecute(QWidget* parent, const QString& verb, const QString& file,
+                      int showCommand) override;
+};
+
+// Installs a fake platform for the lifetime of the guard.
+class TFakePlatformScope {
+public:
+    TFakePlatformScope() { SetPlatform(&Fake); }
+    ~TFakePlatformScope() { SetPlatform(nullptr); }
+    TFakePlatformScope(const TFakePlatformScope&) = delete;
+    TFakePlatformScope& operator=(const TFakePlatformScope&) = delete;
+
+    TFakePlatform Fake;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/TPlatform.h"
+
+// The platform services as Qt provides them on the desktop.
+class TQtPlatform : public TPlatform {
+public:
+    QPoint CursorPos() const override;
+    QRect WorkArea() const override;
+    QSize ScreenSize() const override;
+    int StartupShowCommand() const override;
+    int MessageBox(QWidget* owner, const QString& text, const QString& caption,
+                   unsigned flags) override;
+    void ShellExecute(QWidget* parent, const QString& verb, const QString& file,
+                      int showCommand) override;
+};
