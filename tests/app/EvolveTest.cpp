@@ -1,0 +1,175 @@
+#include "Form1Fixture.h"
+
+#include "forms/TBitmap.h"
+
+#include <QTimer>
+
+namespace {
+
+class Evolve : public Form1Fixture {
+protected:
+    Evolve() { Form1->Show(); }
+
+    // Seeds the cells with Random and keeps a copy of the board to evolve apart.
+    void SeedAndRemember(const char* count)
+    {
+        Form1->edt2->SetText(count);
+        Press(Form1->btn3);
+        FReference = std::make_unique<TBitmap>(1010, 668);
+        FReferenceBoard.DrawGrid(FReference->Canvas(), 1010, 668);
+        for (int r = 0; r < FRows; ++r)
+            for (int c = 0; c < FCols; ++c)
+                if (TLifeBoard::IsAlive(Canvas(), r, c))
+                    TLifeBoard::PaintAt(FReference->Canvas(), TLifeBoard::SampleX(c),
+                                        TLifeBoard::SampleY(r), TLifeBoard::LivingColor);
+    }
+
+    // The remembered board after n more generations, compared cell by cell.
+    bool BoardIsReferenceAfter(int generations)
+    {
+        for (int g = 0; g < generations; ++g)
+            FReferenceBoard.Generation(FReference->Canvas());
+        for (int r = 0; r < FRows; ++r)
+            for (int c = 0; c < FCols; ++c)
+                if (TLifeBoard::IsAlive(Canvas(), r, c) !=
+                    TLifeBoard::IsAlive(FReference->Canvas(), r, c))
+                    return false;
+        return true;
+    }
+
+    void ExpectIdle()
+    {
+        EXPECT_TRUE(Form1->btnGo->Enabled());
+        EXPECT_FALSE(Form1->btnStop->Enabled());
+    }
+
+    QString Progress(int generation)
+    {
+        return QStringLiteral("进化完成 %1 代.").arg(generation);
+    }
+
+    int FRows = 0;
+    int FCols = 0;
+    TLifeBoard FReferenceBoard{FRows, FCols};
+    std::unique_ptr<TBitmap> FReference;
+};
+
+TEST_F(Evolve, RunsTheCountedGenerationsAndEndsIdle)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("7");
+    QStringList labels;
+    for (int pump = 1; pump <= 7; ++pump)
+        AtPump(pump, [&] {
+            labels << Form1->lbl2->Caption();
+            EXPECT_FALSE(Form1->btnGo->Enabled());
+            EXPECT_TRUE(Form1->btnStop->Enabled());
+        });
+    Press(Form1->btnGo);
+    EXPECT_EQ(labels.size(), 7);
+    EXPECT_EQ(labels.first(), Progress(1));
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(7));
+    ExpectIdle();
+    EXPECT_TRUE(BoardIsReferenceAfter(7));
+}
+
+TEST_F(Evolve, StopDuringAGenerationEndsTheRunBeforeTheNext)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("100");
+    // Pump k + 1 runs after generation k: Stop pressed during generation 3.
+    AtPump(4, [] { Press(Form1->btnStop); });
+    Press(Form1->btnGo);
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(4));
+    ExpectIdle();
+    EXPECT_TRUE(BoardIsReferenceAfter(3));
+}
+
+TEST_F(Evolve, ZeroGenerationsEndsAtOnce)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("0");
+    Press(Form1->btnGo);
+    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("进化中..."));
+    ExpectIdle();
+    EXPECT_TRUE(BoardIsReferenceAfter(0));
+}
+
+TEST_F(Evolve, AnUnseededBoardShowsTheNoticeAndChangesNothing)
+{
+    Form1->btnGo->SetEnabled(true);
+    Form1->FStopRequested = true;
+    Press(Form1->btnGo);
+    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
+    const auto& box = Fake().MessageBoxes[0];
+    EXPECT_EQ(box.Text, QStringLiteral("没有初始化,请随机单击空白格后再试!"));
+    EXPECT_EQ(box.Caption, "Talvoreth");
+    EXPECT_EQ(box.Flags, MB_OK);
+    EXPECT_TRUE(Form1->FStopRequested);
+    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
+    ExpectIdle();
+}
+
+TEST_F(Evolve, ABadCountIsReportedAndChangesNothing)
+{
+    SeedAndRemember("1000");
+    Form1->FStopRequested = true;
+    Form1->edt1->SetText("abc");
+    Press(Form1->btnGo);
+    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
+    EXPECT_EQ(Fake().MessageBoxes[0].Text, "'abc' is not a valid integer value.");
+    EXPECT_TRUE(Form1->FStopRequested);
+    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
+    ExpectIdle();
+    EXPECT_TRUE(BoardIsReferenceAfter(0));
+}
+
+TEST_F(Evolve, ClearDuringARunEndsIt)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("100");
+    AtPump(3, [] { Press(Form1->btn4); });
+    Press(Form1->btnGo);
+    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
+    EXPECT_EQ(LivingCells(), 0);
+    EXPECT_FALSE(Form1->FSeeded);
+    ExpectIdle();
+}
+
+TEST_F(Evolve, ClosingTheWindowEndsTheRunAndThenTheProgram)
+{
+    Form1->edt1->SetText("1000000");
+    bool runReturned = false;
+    QTimer::singleShot(0, [&] {
+        Press(Form1->btn3);
+        AtPump(3, [] { Form1->close(); });
+        Press(Form1->btnGo);
+        runReturned = true;
+        EXPECT_TRUE(Application->Terminated());
+        EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("进化完成 4 代."));
+        EXPECT_TRUE(Form1->isVisible());
+    });
+    Application->Run();
+    EXPECT_TRUE(runReturned);
+}
+
+TEST_F(Evolve, ANestedRunStartedInsideThePumpRunsToItsEndFirst)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("5");
+    QStringList log;
+    AtPump(2, [&] {
+        Press(Form1->btn3); // re-enables Evolve during the run
+        Form1->edt1->SetText("3");
+        Press(Form1->btnGo);
+        log << Form1->lbl2->Caption();
+        EXPECT_TRUE(Form1->btnGo->Enabled());
+        EXPECT_FALSE(Form1->btnStop->Enabled());
+    });
+    Press(Form1->btnGo);
+    EXPECT_EQ(log, QStringList({Progress(3)}));
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(5));
+    ExpectIdle();
+}
+
+} // namespace

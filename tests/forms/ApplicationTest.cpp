@@ -1,0 +1,154 @@
+#include "TestForms.h"
+
+#include "forms/Exceptions.h"
+#include "forms/TBitBtn.h"
+#include "forms/TEdit.h"
+#include "support/ApplicationFixture.h"
+
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class ApplicationLoop : public ApplicationFixture {
+protected:
+    ApplicationLoop() { HandlerLog.clear(); }
+
+    TTestDerivedForm* MakeMainForm()
+    {
+        Application->CreateForm(TestDerivedForm);
+        return TestDerivedForm;
+    }
+
+    // Shows the main form and runs the loop until a quit posted now is taken.
+    void RunBriefly()
+    {
+        Application->Terminate();
+        Application->Run();
+    }
+};
+
+TEST_F(ApplicationLoop, AFailingClickIsReportedAndTheProgramGoesOn)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    auto* button = new TBitBtn(form);
+    button->SetParent(form);
+    button->SetBounds(10, 60, 80, 25);
+    int clicks = 0;
+    button->OnClick = [&](TComponent*) {
+        if (++clicks == 1)
+            throw EConvertError("'abc' is not a valid integer value");
+    };
+    form->Show();
+
+    QTest::mouseClick(button->FocusWidget(), Qt::LeftButton);
+    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
+    EXPECT_EQ(Fake().MessageBoxes[0].Text, "'abc' is not a valid integer value.");
+
+    QTest::mouseClick(button->FocusWidget(), Qt::LeftButton);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(Fake().MessageBoxes.size(), 1u);
+}
+
+TEST_F(ApplicationLoop, AQuitTakenByANestedPumpEndsTheLoopOnlyWhenControlReturns)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    bool workAfterPump = false;
+    QTimer::singleShot(0, [&] {
+        form->close(); // asks to quit; the window stays
+        Application->ProcessMessages();
+        EXPECT_TRUE(Application->Terminated());
+        EXPECT_TRUE(form->isVisible());
+        workAfterPump = true;
+    });
+    Application->Run();
+    EXPECT_TRUE(workAfterPump);
+    EXPECT_TRUE(Application->Terminated());
+}
+
+TEST_F(ApplicationLoop, ClosingTheMainFormPostsTheQuit)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    form->Show();
+    form->close();
+    EXPECT_FALSE(Application->Terminated());
+    Application->ProcessMessages();
+    EXPECT_TRUE(Application->Terminated());
+}
+
+TEST_F(ApplicationLoop, EndOfSessionEndsTheLoopAtOnce)
+{
+    MakeMainForm();
+    QTimer::singleShot(0, [] { Application->EndSession(); });
+    Application->Run();
+    EXPECT_TRUE(Application->Terminated());
+}
+
+TEST_F(ApplicationLoop, TheFirstShowingCentresOnThePrimaryScreen)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    form->SetPosition(poScreenCenter);
+    form->SetBounds(155, 16, 1012, 703);
+    Fake().Screen = QSize(1024, 768);
+    RunBriefly();
+    EXPECT_EQ(form->Left(), 6);
+    EXPECT_EQ(form->Top(), 32);
+    EXPECT_EQ(form->WindowState(), wsNormal);
+}
+
+TEST_F(ApplicationLoop, OnASmallScreenTheWindowStartsAtTheTopLeft)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    form->SetPosition(poScreenCenter);
+    form->SetBounds(155, 16, 1012, 703);
+    Fake().Screen = QSize(800, 600);
+    RunBriefly();
+    EXPECT_EQ(form->Left(), 0);
+    EXPECT_EQ(form->Top(), 0);
+}
+
+TEST_F(ApplicationLoop, StartsMaximisedWhenAsked)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    Fake().ShowCommand = SW_SHOWMAXIMIZED;
+    RunBriefly();
+    EXPECT_EQ(form->WindowState(), wsMaximized);
+    EXPECT_TRUE(form->isMaximized());
+}
+
+TEST_F(ApplicationLoop, StartsMinimisedWithoutActivationWhenAsked)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    Fake().ShowCommand = SW_SHOWMINNOACTIVE;
+    RunBriefly();
+    EXPECT_EQ(form->WindowState(), wsMinimized);
+    EXPECT_TRUE(form->isMinimized());
+}
+
+TEST_F(ApplicationLoop, OtherShowCommandsOpenTheWindowNormally)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    Fake().ShowCommand = SW_SHOWMINIMIZED;
+    RunBriefly();
+    EXPECT_EQ(form->WindowState(), wsNormal);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(ApplicationLoop, TheFirstEnabledTabStopTakesTheFocus)
+{
+    TTestDerivedForm* form = MakeMainForm();
+    auto* disabled = new TBitBtn(form);
+    disabled->SetParent(form);
+    disabled->SetEnabled(false);
+    auto* first = new TEdit(form);
+    first->SetParent(form);
+    auto* second = new TEdit(form);
+    second->SetParent(form);
+    disabled->SetTabOrder(0);
+    second->SetTabOrder(1); // tab order: disabled, second, first
+    form->Show();
+    EXPECT_EQ(form->ActiveControl(), second);
+    EXPECT_EQ(form->focusWidget(), second->FocusWidget());
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+#include "TestForms.h"
+
+#include "forms/Exceptions.h"
+#include "forms/TLabel.h"
+#include "forms/TPanel.h"
+#include "support/ApplicationFixture.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+class Descriptions : public ApplicationFixture {
+protected:
+    Descriptions() { HandlerLog.clear(); }
+};
+
+TEST_F(Descriptions, ReadTheBaseClassFirstAndBindTheOwnClassHandlerFirst)
+{
+    Application->CreateForm(TestDerivedForm);
+    ASSERT_NE(TestDerivedForm, nullptr);
+
+    // Both descriptions bind OnCreate to FormCreate; the derived one wins, once.
+    EXPECT_EQ(HandlerLog,
+              QStringList({"base constructed", "derived FormCreate, reference set"}));
+    // Names only the base has still bind to the base's methods.
+    ASSERT_NE(TestDerivedForm->BasePanel, nullptr);
+    TestDerivedForm->BasePanel->Click();
+    EXPECT_EQ(HandlerLog.last(), "base BasePanelClick");
+
+    // The derived description's properties replace the base's; unset ones stay.
+    EXPECT_EQ(TestDerivedForm->Caption(), "Derived");
+    EXPECT_EQ(TestDerivedForm->ClientWidth(), 400);
+    EXPECT_EQ(TestDerivedForm->ClientHeight(), 200);
+    EXPECT_EQ(TestDerivedForm->Font().Name, QStringLiteral("宋体"));
+    EXPECT_EQ(TestDerivedForm->Font().Height, -13);
+    EXPECT_EQ(Application->MainForm(), TestDerivedForm);
+}
+
+TEST_F(Descriptions, AlignTheFormsChildrenToTheStoredClientSize)
+{
+    Application->CreateForm(TestDerivedForm);
+    const TPanel* panel = TestDerivedForm->BasePanel;
+    EXPECT_EQ(panel->BoundsRect(), QRect(0, 0, 400, 40));
+}
+
+TEST_F(Descriptions, SizeLabelsToTheirTextOnceLoaded)
+{
+    Application->CreateForm(TestDerivedForm);
+    const TLabel* label = TestDerivedForm->Label1;
+    const QFontMetrics metrics(TestDerivedForm->Font().ToQFont());
+    EXPECT_EQ(label->Width(), metrics.horizontalAdvance(QStringLiteral("未初始化")));
+    EXPECT_EQ(label->Height(), metrics.height());
+    EXPECT_GT(label->Width(), 1);
+}
+
+TEST_F(Descriptions, AClassWithoutAnyDescriptionIsNotFound)
+{
+    TNoDescriptionForm* form = nullptr;
+    try {
+        Application->CreateForm(form);
+        FAIL() << "created without a description";
+    } catch (const EResNotFound& error) {
+        EXPECT_EQ(error.Message(), "Resource TNoDescriptionForm not found");
+    }
+    EXPECT_EQ(form, nullptr);
+    EXPECT_EQ(Application->MainForm(), nullptr);
+    EXPECT_TRUE(Application->Components().empty());
+}
+
+TEST_F(Descriptions, AnUnknownHandlerFailsTheConstructionAndResetsTheReference)
+{
+    TUnknownHandlerForm* form = nullptr;
+    try {
+        Application->CreateForm(form);
+        FAIL() << "bound an unknown handler";
+    } catch (const EReadError& error) {
+        EXPECT_EQ(error.Message(), "Invalid property value");
+    }
+    EXPECT_EQ(form, nullptr);
+    EXPECT_TRUE(Application->Components().empty());
+}
+
+TEST_F(Descriptions, AnInvalidPropertyValueFailsTheConstruction)
+{
+    TBadValueForm* form = nullptr;
+    EXPECT_THROW(Application->CreateForm(form), EReadError);
+    EXPECT_EQ(form, nullptr);
+}
+
+TEST_F(Descriptions, AFailingCreationHandlerIsReportedAndConstructionGoesOn)
+{
+    TFailingCreateForm* form = nullptr;
+    Application->CreateForm(form);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(HandlerLog, QStringList({"failing FormCreate"}));
+    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
+    EXPECT_EQ(Fake().MessageBoxes[0].Text, QStringLiteral("创建失败."));
+    EXPECT_EQ(Application->MainForm(), form);
+}
+
+} // namespace

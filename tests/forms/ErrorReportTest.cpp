@@ -1,0 +1,71 @@
+#include "forms/Exceptions.h"
+#include "forms/TControl.h"
+#include "support/ApplicationFixture.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+
+#include <stdexcept>
+
+namespace {
+
+TEST(MessageForDisplay, AppendsAFullStopAfterCharactersAboveIt)
+{
+    EXPECT_EQ(MessageForDisplay("Done."), "Done.");
+    EXPECT_EQ(MessageForDisplay("Stop!"), "Stop!");
+    EXPECT_EQ(MessageForDisplay("a, b,"), "a, b,");
+    EXPECT_EQ(MessageForDisplay("trailing "), "trailing ");
+    EXPECT_EQ(MessageForDisplay("(x)"), "(x)");
+    EXPECT_EQ(MessageForDisplay("letter"), "letter.");
+    EXPECT_EQ(MessageForDisplay("digit 9"), "digit 9.");
+    EXPECT_EQ(MessageForDisplay("why?"), "why?.");
+    EXPECT_EQ(MessageForDisplay(QStringLiteral("已初始化")), QStringLiteral("已初始化."));
+    EXPECT_EQ(MessageForDisplay(""), "");
+}
+
+using ErrorReport = ApplicationFixture;
+
+TEST_F(ErrorReport, ShowsTheMessageInAStopBoxUnderTheTitle)
+{
+    Application->Guard([] { throw EConvertError("'abc' is not a valid integer value"); });
+    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
+    const auto& box = Fake().MessageBoxes[0];
+    EXPECT_EQ(box.Text, "'abc' is not a valid integer value.");
+    EXPECT_EQ(box.Caption, "Talvoreth");
+    EXPECT_EQ(box.Flags, MB_OK | MB_ICONSTOP);
+}
+
+TEST_F(ErrorReport, DropsAbortSilently)
+{
+    Application->Guard([] { throw EAbort("ignored"); });
+    EXPECT_TRUE(Fake().MessageBoxes.empty());
+}
+
+TEST_F(ErrorReport, ShowsAnEmptyBoxForForeignExceptions)
+{
+    Application->Guard([] { throw std::runtime_error("not ours"); });
+    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
+    EXPECT_EQ(Fake().MessageBoxes[0].Text, "");
+}
+
+TEST_F(ErrorReport, CancelsTheMouseCaptureFirst)
+{
+    TControl control(nullptr);
+    std::vector<QString> events;
+    control.OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int x, int y) {
+        events.push_back(QStringLiteral("up %1,%2").arg(x).arg(y));
+    };
+    Fake().WhileMessageBoxShown = [&] { events.push_back("box"); };
+    control.OnMouseDown = [](TComponent*, TMouseButton, TShiftState, int, int) {
+        throw Exception("drag failed");
+    };
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 4), QPointF(3, 4), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&control, &press);
+
+    EXPECT_EQ(events, (std::vector<QString>{"up -1,-1", "box"}));
+    EXPECT_FALSE(control.MouseCapture());
+    EXPECT_EQ(Application->CaptureControl(), nullptr);
+}
+
+} // namespace
