@@ -1,7 +1,5 @@
 #include "board/TLifeBoard.h"
 
-#include "forms/TCanvas.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -20,11 +18,6 @@ void TLifeBoard::DrawGrid(TCanvas& canvas, int width, int height)
         canvas.MovePenTo(CellPitch * j, 0);
         canvas.LineTo(CellPitch * j, height);
     }
-}
-
-bool TLifeBoard::IsAlive(const TCanvas& canvas, int row, int col)
-{
-    return canvas.PixelAt(SampleX(col), SampleY(row)) == LivingColor;
 }
 
 void TLifeBoard::PaintAt(TCanvas& canvas, int x, int y, TColor color)
@@ -61,26 +54,40 @@ void TLifeBoard::SeedRandom(TCanvas& canvas, int count, const std::function<int(
 
 void TLifeBoard::Generation(TCanvas& canvas)
 {
-    for (int r = 0; r < FRowCount; ++r)
-        for (int c = 0; c < FColCount; ++c)
-            UpdateCell(canvas, r, c);
+    // When every sample point lies inside the raster the reads need no bounds
+    // checks; the counts cannot change during a pass.
+    const bool inside = SampleX(FColCount - 1) < canvas.Width() &&
+                        SampleY(FRowCount - 1) < canvas.Height();
+    if (inside)
+        Pass<true>(canvas);
+    else
+        Pass<false>(canvas);
 }
 
-void TLifeBoard::UpdateCell(TCanvas& canvas, int row, int col)
+template <bool Inside>
+void TLifeBoard::Pass(TCanvas& canvas)
 {
-    const int rows = FRowCount;
-    const int cols = FColCount;
-    const bool alive = IsAlive(canvas, row, col);
-    const int up = row == 0 ? rows - 1 : row - 1;
-    const int down = row == rows - 1 ? 0 : row + 1;
-    const int left = col == 0 ? cols - 1 : col - 1;
-    const int right = col == cols - 1 ? 0 : col + 1;
-    const int neighbours = IsAlive(canvas, up, left) + IsAlive(canvas, up, col) +
-                           IsAlive(canvas, up, right) + IsAlive(canvas, row, left) +
-                           IsAlive(canvas, row, right) + IsAlive(canvas, down, left) +
-                           IsAlive(canvas, down, col) + IsAlive(canvas, down, right);
-    if (alive && neighbours != 2 && neighbours != 3)
-        PaintAt(canvas, SampleX(col), SampleY(row), DeadColor);
-    else if (!alive && neighbours == 3)
-        PaintAt(canvas, SampleX(col), SampleY(row), LivingColor);
+    auto alive = [](const TCanvas::TPixelRow& row, int x) {
+        return Inside ? row.IsInside(x, LivingColor) : row.Is(x, LivingColor);
+    };
+    for (int r = 0; r < FRowCount; ++r) {
+        const int up = r == 0 ? FRowCount - 1 : r - 1;
+        const int down = r == FRowCount - 1 ? 0 : r + 1;
+        // Views into the raster itself: they see every fill made during the pass.
+        const TCanvas::TPixelRow above = canvas.Row(SampleY(up));
+        const TCanvas::TPixelRow row = canvas.Row(SampleY(r));
+        const TCanvas::TPixelRow below = canvas.Row(SampleY(down));
+        for (int c = 0; c < FColCount; ++c) {
+            const int x = SampleX(c);
+            const int left = SampleX(c == 0 ? FColCount - 1 : c - 1);
+            const int right = SampleX(c == FColCount - 1 ? 0 : c + 1);
+            const bool living = alive(row, x);
+            const int neighbours = alive(above, left) + alive(above, x) + alive(above, right) +
+                                   alive(row, left) + alive(row, right) + alive(below, left) +
+                                   alive(below, x) + alive(below, right);
+            const bool lives = neighbours == 3 || (living && neighbours == 2);
+            if (lives != living)
+                PaintAt(canvas, x, SampleY(r), lives ? LivingColor : DeadColor);
+        }
+    }
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "forms/TCanvas.h"
 #include "forms/TColor.h"
 
 #include <functional>
-
-class TCanvas;
 
 // The Life board kept in a raster: cells of 5 × 5 pixels behind one-pixel grey
 // grid lines, alive when the top-left interior pixel of the cell is blue. There
@@ -28,7 +27,10 @@ public:
 
     static int SampleX(int col) { return CellPitch * col + 1; }
     static int SampleY(int row) { return CellPitch * row + 1; }
-    static bool IsAlive(const TCanvas& canvas, int row, int col);
+    static bool IsAlive(const TCanvas& canvas, int row, int col)
+    {
+        return canvas.Row(SampleY(row)).Is(SampleX(col), LivingColor);
+    }
     // Fills the grid-bounded region around (x, y) with the colour.
     static void PaintAt(TCanvas& canvas, int x, int y, TColor color);
 
@@ -47,7 +49,9 @@ public:
     static long long SaturatingSeedCount(long long cells);
 
 private:
-    void UpdateCell(TCanvas& canvas, int row, int col);
+    // One pass; Inside when all sample points lie inside the raster.
+    template <bool Inside>
+    void Pass(TCanvas& canvas);
 
     int& FRowCount;
     int& FColCount;

@@ -84,64 +84,120 @@ void TCanvas::LineTo(int x, int y)
 
 void TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
 {
-    const TColor target = ColorToRGB(color);
+    // Untaken pixels are opaque; the fill clears the alpha of those it takes.
+    const std::uint32_t pixel = ToPixel(color);
     if (style == fsBorder)
-        FloodFill(x, y, [&](std::uint32_t pixel) { return FromPixel(pixel) != target; });
+        FloodFill(x, y, [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
     else
-        FloodFill(x, y, [&](std::uint32_t pixel) { return FromPixel(pixel) == target; });
+        FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; });
     Changed();
 }
 
-template <class InRegion>
-void TCanvas::FloodFill(int x, int y, InRegion inRegion)
+template <class Fillable>
+void TCanvas::FloodFill(int x, int y, Fillable fillable)
 {
-    if (PixelAt(x, y) == CLR_INVALID)
+    if (PixelAt(x, y) == CLR_INVALID || !fillable(Line(y)[x]))
         return;
-    if (FFillMarks.empty())
-        FFillMarks.assign(static_cast<std::size_t>(FWidth) * FHeight, 0);
-    if (++FFillStamp == 0) {
-        std::fill(FFillMarks.begin(), FFillMarks.end(), 0);
-        FFillStamp = 1;
-    }
+    // Most fills are small: asking for the lines around the seed at once lets
+    // their cache misses overlap instead of coming one row at a time.
+    for (int py = std::max(y - 2, 0); py <= std::min(y + 6, FHeight - 1); ++py)
+        __builtin_prefetch(Line(py) + x, 1);
+    // Pixels a box fill has painted stay fillable only when the brush colour
+    // is fillable itself; only then may the general fill take over from it.
     const std::uint32_t brush = ToPixel(Brush.Color);
-    auto fillable = [&](int px, int py) {
-        const std::size_t mark = static_cast<std::size_t>(py) * FWidth + px;
-        return FFillMarks[mark] != FFillStamp &&
-               inRegion(FPixels[static_cast<std::size_t>(py) * FStride + px]);
+    if (fillable(brush) && FillBox(x, y, brush, fillable))
+        return;
+
+    const std::uint32_t taken = brush & 0x00FFFFFFu;
+    auto line = [this](int py) { return Line(py); };
+    // Pushes a seed for each run of fillable pixels of row py within [from, to].
+    auto scan = [&](int py, int from, int to, int dy, int parentLeft, int parentRight) {
+        if (py < 0 || py >= FHeight)
+            return;
+        const std::uint32_t* row = line(py);
+        bool inRun = false;
+        for (int px = from; px <= to; ++px) {
+            const bool open = fillable(row[px]);
+            if (open && !inRun)
+                FFillSeeds.push_back({px, py, dy, parentLeft, parentRight});
+            inRun = open;
+        }
     };
 
     FFillSeeds.clear();
-    FFillSeeds.emplace_back(x, y);
+    FFillSpans.clear();
+    FFillSeeds.push_back({x, y, 0, 0, -1});
     while (!FFillSeeds.empty()) {
-        const QPoint seed = FFillSeeds.back();
+        const TSeed seed = FFillSeeds.back();
         FFillSeeds.pop_back();
-        const int sy = seed.y();
-        if (!fillable(seed.x(), sy))
+        std::uint32_t* row = line(seed.Y);
+        if (!fillable(row[seed.X]))
             continue;
-        int left = seed.x();
-        while (left > 0 && fillable(left - 1, sy))
+        int left = seed.X;
+        while (left > 0 && fillable(row[left - 1]))
             --left;
-        int right = seed.x();
-        while (right < FWidth - 1 && fillable(right + 1, sy))
+        int right = seed.X;
+        while (right < FWidth - 1 && fillable(row[right + 1]))
             ++right;
-        std::uint32_t* row = FPixels + static_cast<std::size_t>(sy) * FStride;
-        std::uint32_t* marks = FFillMarks.data() + static_cast<std::size_t>(sy) * FWidth;
-        for (int px = left; px <= right; ++px) {
-            row[px] = brush;
-            marks[px] = FFillStamp;
-        }
-        for (int ny : {sy - 1, sy + 1}) {
-            if (ny < 0 || ny >= FHeight)
-                continue;
-            bool inRun = false;
-            for (int px = left; px <= right; ++px) {
-                const bool open = fillable(px, ny);
-                if (open && !inRun)
-                    FFillSeeds.emplace_back(px, ny);
-                inRun = open;
-            }
+        for (int px = left; px <= right; ++px)
+            row[px] = taken;
+        FFillSpans.push_back({left, right, seed.Y});
+        // Onwards, the whole span; back towards the parent, only what lies
+        // beyond the parent's span, which is taken already.
+        if (seed.Dy == 0) {
+            scan(seed.Y - 1, left, right, -1, left, right);
+            scan(seed.Y + 1, left, right, 1, left, right);
+        } else {
+            scan(seed.Y + seed.Dy, left, right, seed.Dy, left, right);
+            scan(seed.Y - seed.Dy, left, std::min(right, seed.ParentLeft - 1), -seed.Dy, left, right);
+            scan(seed.Y - seed.Dy, std::max(left, seed.ParentRight + 1), right, -seed.Dy, left, right);
         }
     }
+    for (const TSpan& span : FFillSpans) {
+        std::uint32_t* spanRow = line(span.Y);
+        for (int px = span.Left; px <= span.Right; ++px)
+            spanRow[px] |= 0xFF000000u;
+    }
+}
+
+template <class Fillable>
+bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable)
+{
+    const std::uint32_t* seedRow = Line(y);
+    int left = x;
+    while (left > 0 && fillable(seedRow[left - 1]))
+        --left;
+    int right = x;
+    while (right < FWidth - 1 && fillable(seedRow[right + 1]))
+        ++right;
+    enum TRowKind { Closed, Span, Irregular };
+    // A row continues the box when it is fillable exactly over [left, right].
+    auto kind = [&](int py) {
+        const std::uint32_t* row = Line(py);
+        const bool open = fillable(row[left]);
+        for (int px = left + 1; px <= right; ++px)
+            if (fillable(row[px]) != open)
+                return Irregular;
+        if (!open)
+            return Closed;
+        if ((left > 0 && fillable(row[left - 1])) || (right < FWidth - 1 && fillable(row[right + 1])))
+            return Irregular;
+        return Span;
+    };
+    auto paint = [&](int py) { std::fill(Line(py) + left, Line(py) + right + 1, brush); };
+
+    paint(y);
+    for (int step : {-1, 1}) {
+        for (int py = y + step; py >= 0 && py < FHeight; py += step) {
+            const TRowKind rowKind = kind(py);
+            if (rowKind == Closed)
+                break;
+            if (rowKind == Irregular)
+                return false;
+            paint(py);
+        }
+    }
+    return true;
 }
 
 void TCanvas::Changed()

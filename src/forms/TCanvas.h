@@ -29,6 +29,9 @@ public:
     // The raster must be in Format_RGB32 and outlive the canvas.
     explicit TCanvas(QImage& raster);
 
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+
     TPen Pen;
     TBrush Brush;
     QPoint PenPos;
@@ -52,23 +55,63 @@ public:
         return FromPixel(FPixels[static_cast<std::size_t>(y) * FStride + x]);
     }
 
+    // One row of the raster, for scans that test many of its pixels. A row
+    // outside the raster, and any x outside it, has none of the colours.
+    class TPixelRow {
+    public:
+        // PixelAt(x, y) == rgb for a plain 0x00BBGGRR colour.
+        bool Is(int x, TColor rgb) const
+        {
+            return static_cast<unsigned>(x) < FWidth && IsInside(x, rgb);
+        }
+        // The same for an x known to lie inside the raster, on a row inside it.
+        // Between operations every pixel is opaque, so the whole word compares.
+        bool IsInside(int x, TColor rgb) const
+        {
+            return FPixels[x] == (0xFF000000u | SwapRedBlue(rgb));
+        }
+
+    private:
+        friend class TCanvas;
+        TPixelRow(const std::uint32_t* pixels, unsigned width) : FPixels(pixels), FWidth(width) {}
+
+        const std::uint32_t* FPixels;
+        unsigned FWidth;
+    };
+
+    TPixelRow Row(int y) const
+    {
+        if (static_cast<unsigned>(y) >= static_cast<unsigned>(FHeight))
+            return TPixelRow(FPixels, 0);
+        return TPixelRow(FPixels + static_cast<std::size_t>(y) * FStride,
+                         static_cast<unsigned>(FWidth));
+    }
+
     std::function<void()> OnChange;
 
 private:
-    static TColor FromPixel(std::uint32_t pixel)
+    // 0x00BBGGRR and the raster's 0xAARRGGBB differ by the order of red and blue.
+    static constexpr std::uint32_t SwapRedBlue(std::uint32_t value)
     {
-        return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
+        return ((value & 0xFF) << 16) | (value & 0xFF00FF00) | ((value >> 16) & 0xFF);
     }
+    static TColor FromPixel(std::uint32_t pixel) { return SwapRedBlue(pixel) & 0xFFFFFF; }
     static std::uint32_t ToPixel(TColor color)
     {
-        const TColor rgb = ColorToRGB(color);
-        return 0xFF000000u | ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+        return 0xFF000000u | SwapRedBlue(ColorToRGB(color));
     }
 
     void SetPixel(int x, int y, std::uint32_t pixel);
     void FillSpan(int left, int right, int y, std::uint32_t pixel);
-    template <class InRegion>
-    void FloodFill(int x, int y, InRegion inRegion);
+    std::uint32_t* Line(int y) const { return FPixels + static_cast<std::size_t>(y) * FStride; }
+    // Fills any region with a scanline fill.
+    template <class Fillable>
+    void FloodFill(int x, int y, Fillable fillable);
+    // Fills a region that is a box of equal spans between closed rows, the
+    // shape of a grid cell, with the least reading; false when the region has
+    // another shape, leaving what it painted fillable.
+    template <class Fillable>
+    bool FillBox(int x, int y, std::uint32_t brush, Fillable fillable);
     void Changed();
 
     std::uint32_t* FPixels;
@@ -76,9 +119,22 @@ private:
     int FHeight;
     int FStride;
 
-    // Fill bookkeeping: a pixel is taken in the current fill when its mark
-    // equals FFillStamp, so no pass is needed to clear the marks.
-    std::vector<std::uint32_t> FFillMarks;
-    std::uint32_t FFillStamp = 0;
-    std::vector<QPoint> FFillSeeds;
+    // Fill bookkeeping. The raster's alpha byte is always 0xFF; a fill clears
+    // it on the pixels it has taken and sets it again on its spans at the end.
+    struct TSeed {
+        int X;
+        int Y;
+        // The row direction it was found in (0 for the first) and the span it
+        // was found from.
+        int Dy;
+        int ParentLeft;
+        int ParentRight;
+    };
+    struct TSpan {
+        int Left;
+        int Right;
+        int Y;
+    };
+    std::vector<TSeed> FFillSeeds;
+    std::vector<TSpan> FFillSpans;
 };

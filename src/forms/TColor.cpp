@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr TColor SystemColorFlag = 0xFF000000;
-
 const std::map<TColor, TColor>& SystemColors()
 {
     static const std::map<TColor, TColor> colors = {
@@ -17,10 +15,8 @@ const std::map<TColor, TColor>& SystemColors()
 
 } // namespace
 
-TColor ColorToRGB(TColor color)
+TColor SystemColorToRGB(TColor color)
 {
-    if ((color & SystemColorFlag) != SystemColorFlag || color == CLR_INVALID)
-        return color & 0xFFFFFF;
     const auto found = SystemColors().find(color);
     return found != SystemColors().end() ? found->second : 0x000000;
 }

@@ -21,8 +21,14 @@ constexpr TColor clInfoBk = 0xFF000018;
 // What a pixel read outside a raster returns; equal to no colour.
 constexpr TColor CLR_INVALID = 0xFFFFFFFF;
 
+TColor SystemColorToRGB(TColor color);
+
 // Resolves system colours to their 0x00BBGGRR value.
-TColor ColorToRGB(TColor color);
+inline TColor ColorToRGB(TColor color)
+{
+    const bool system = (color & 0xFF000000) == 0xFF000000 && color != CLR_INVALID;
+    return system ? SystemColorToRGB(color) : color & 0xFFFFFF;
+}
 QColor ToQColor(TColor color);
 // Reads "clBtnFace", "clBlue", … or a decimal number; nullopt when it is neither.
 std::optional<TColor> ColorFromText(const QString& text);

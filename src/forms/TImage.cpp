@@ -8,7 +8,7 @@
 
 TImage::TImage(TComponent* owner) : TControl(owner)
 {
-    FPicture.OnChange = [this] { PictureChanged(); };
+    FPicture.OnChange = [this](bool replaced) { PictureChanged(replaced); };
 }
 
 TCanvas& TImage::Canvas()
@@ -48,10 +48,13 @@ void TImage::AdjustSize()
               fixedHeight ? Height() : graphic->Height());
 }
 
-void TImage::PictureChanged()
+void TImage::PictureChanged(bool replaced)
 {
-    AdjustSize();
-    UpdateOpacity();
+    // Graphics keep their size, so only a new one can change size or opacity.
+    if (replaced) {
+        AdjustSize();
+        UpdateOpacity();
+    }
     if (!FRepaintPending) {
         FRepaintPending = true;
         update();
@@ -67,9 +70,10 @@ void TImage::UpdateOpacity()
 {
     // Where the picture covers the whole control Qt need not paint the parent beneath.
     const TGraphic* graphic = FPicture.Graphic();
-    setAttribute(Qt::WA_OpaquePaintEvent, graphic && graphic->Opaque() &&
-                                              graphic->Width() >= Width() &&
-                                              graphic->Height() >= Height());
+    const bool opaque = graphic && graphic->Opaque() && graphic->Width() >= Width() &&
+                        graphic->Height() >= Height();
+    if (opaque != testAttribute(Qt::WA_OpaquePaintEvent))
+        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
 }
 
 void TImage::paintEvent(QPaintEvent*)

@@ -27,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PictureChanged();
+    void PictureChanged(bool replaced);
     void UpdateOpacity();
     void AdjustSize();
 

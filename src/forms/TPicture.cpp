@@ -4,12 +4,12 @@ void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic)
 {
     FGraphic = std::move(graphic);
     if (FGraphic)
-        FGraphic->OnChange = [this] { Changed(); };
-    Changed();
+        FGraphic->OnChange = [this] { Changed(false); };
+    Changed(true);
 }
 
-void TPicture::Changed()
+void TPicture::Changed(bool replaced)
 {
     if (OnChange)
-        OnChange();
+        OnChange(replaced);
 }

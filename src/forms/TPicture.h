@@ -11,10 +11,12 @@ public:
     TGraphic* Graphic() const { return FGraphic.get(); }
     void SetGraphic(std::unique_ptr<TGraphic> graphic);
 
-    std::function<void()> OnChange;
+    // Raised for every change; replaced is true when another graphic (or
+    // none) was installed, false when the graphic's pixels changed.
+    std::function<void(bool replaced)> OnChange;
 
 private:
-    void Changed();
+    void Changed(bool replaced);
 
     std::unique_ptr<TGraphic> FGraphic;
 };

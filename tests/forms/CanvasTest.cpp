@@ -119,6 +119,34 @@ TEST_F(Canvas, BorderFillCoversExactlyTheEnclosedRegionWhateverItsColours)
     EXPECT_EQ(Count(Blue), 0);
 }
 
+TEST_F(Canvas, BorderFillFollowsRegionsOfAnyShape)
+{
+    // A U: a box from (1, 1) to (10, 7) with a wall hanging from its top at x = 5.
+    FCanvas.Pen.Color = Grey;
+    FCanvas.Brush.Color = clWhite;
+    FCanvas.Rectangle(1, 1, 11, 8);
+    FCanvas.MovePenTo(5, 1);
+    FCanvas.LineTo(5, 6);
+    FCanvas.Brush.Color = Blue;
+    FCanvas.FillToBorder(2, 2, Grey, fsBorder);
+    EXPECT_EQ(Count(Blue), 8 * 5 - 4);
+    EXPECT_EQ(FCanvas.PixelAt(9, 2), Blue);
+    EXPECT_EQ(FCanvas.PixelAt(0, 0), clWhite);
+
+    // Seeded in the middle of a row, below the wall.
+    FCanvas.Brush.Color = 0x00FF00;
+    FCanvas.FillToBorder(5, 6, Grey, fsBorder);
+    EXPECT_EQ(Count(0x00FF00), 8 * 5 - 4);
+}
+
+TEST_F(Canvas, ABorderFillInTheBorderColourStillCoversTheRegion)
+{
+    DrawBox();
+    FCanvas.Brush.Color = Grey;
+    FCanvas.FillToBorder(4, 4, Grey, fsBorder);
+    EXPECT_EQ(Count(Grey), 20 + 16);
+}
+
 TEST_F(Canvas, FillingWithTheColourAlreadyThereChangesNothing)
 {
     DrawBox();
