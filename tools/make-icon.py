@@ -1,0 +1,54 @@
+#!/usr/bin/env python3
+"""Draws the application icon, a glider of blue cells on the white board with
+its grey grid, at 32 x 32 and 16 x 16 pixels with a 256-colour palette, and
+writes resources/MAINICON.ico. Run it again after changing the drawing."""
+import pathlib
+import struct
+
+WHITE, GREY, BLUE = 0, 1, 2
+PALETTE = [(255, 255, 255), (188, 188, 188), (0, 0, 255)] + [(0, 0, 0)] * 253
+GLIDER = [(0, 1), (1, 2), (2, 0), (2, 1), (2, 2)]
+
+
+def draw(size, cell):
+    """Rows of palette indices, top row first."""
+    pixels = [[WHITE] * size for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            if x % cell == 0 or y % cell == 0 or x == size - 1 or y == size - 1:
+                pixels[y][x] = GREY
+    offset = (size // cell - 3) // 2
+    for row, col in GLIDER:
+        top, left = (row + offset) * cell + 1, (col + offset) * cell + 1
+        for y in range(top, top + cell - 1):
+            for x in range(left, left + cell - 1):
+                pixels[y][x] = BLUE
+    return pixels
+
+
+def dib(pixels):
+    """An 8-bit icon image: header, palette, colour rows and mask, bottom-up."""
+    size = len(pixels)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 8, 0, 0, 0, 0, 256, 0)
+    palette = b"".join(struct.pack("BBBB", b, g, r, 0) for r, g, b in PALETTE)
+    colours = b"".join(bytes(row) for row in reversed(pixels))
+    mask_row = ((size + 31) // 32) * 4
+    mask = bytes(mask_row * size)
+    return header + palette + colours + mask
+
+
+def main():
+    images = [dib(draw(32, 6)), dib(draw(16, 4))]
+    sizes = [32, 16]
+    offset = 6 + 16 * len(images)
+    directory = b""
+    for size, image in zip(sizes, images):
+        directory += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 8, len(image), offset)
+        offset += len(image)
+    data = struct.pack("<HHH", 0, 1, len(images)) + directory + b"".join(images)
+    target = pathlib.Path(__file__).resolve().parent.parent / "resources" / "MAINICON.ico"
+    target.write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()
