@@ -138,7 +138,7 @@ TEST_F(Evolve, ClearDuringARunEndsIt)
 
 TEST_F(Evolve, ClosingTheWindowEndsTheRunAndThenTheProgram)
 {
-    Form1->edt1->SetText("1000000");
+    Form1->edt1->SetText("5000");
     bool runReturned = false;
     QTimer::singleShot(0, [&] {
         Press(Form1->btn3);

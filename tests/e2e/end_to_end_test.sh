@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual display, seeds the board with Random,
-# checks the screen, closes the window and checks the exit code.
+# checks the screen, starts a long Evolve run, closes the window during it and
+# checks that the program ends at once with exit code 0.
 set -euo pipefail
 program=$1
 close_window=$2
@@ -36,9 +37,21 @@ import -window "$window" "$work/after.png"
 blue=$(count_blue "$work/after.png")
 [ "$blue" -gt 5000 ] || { echo "FAIL: only $blue blue pixels after Random"; exit 1; }
 
+# A million generations: edt1 is at 274..339 x 6..27 and Evolve ("进化") at
+# 341..405 x 4..29 in the tool bar.
+xdotool mousemove --window "$window" 300 18 click 1 key ctrl+a type 1000000
+xdotool mousemove --window "$window" 370 18 click 1
+sleep 1
+import -window "$window" "$work/running.png"
+# The status label (511, 10 in the tool bar) now shows the progress text.
+cmp -s <(convert "$work/after.png" -crop 120x14+513+12 rgb:-) \
+       <(convert "$work/running.png" -crop 120x14+513+12 rgb:-) &&
+  { echo "FAIL: the status line did not change during the run"; exit 1; }
+
 "$close_window" "$window"
 status=0
-wait_for_exit "$pid" 10 || status=$?
+wait_for_exit "$pid" 5 || status=$?
 rm -rf "$work"
 [ "$status" = 0 ] || { echo "FAIL: exit code $status"; exit 1; }
-echo "end-to-end: window centred, grid drawn, $blue blue pixels after Random, exit code 0"
+echo "end-to-end: window centred, grid drawn, $blue blue pixels after Random," \
+  "closed during a long run, exit code 0"
