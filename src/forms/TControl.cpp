@@ -41,6 +41,17 @@ TMouseButton ButtonOf(const QMouseEvent& event)
     }
 }
 
+// A setter of one member of a control's font, for "Font.…" properties.
+template <class Apply>
+auto FontSetter(Apply apply)
+{
+    return [apply](TControl& control, const QString& value) {
+        TFont font = control.Font();
+        apply(font, value);
+        control.SetFont(font);
+    };
+}
+
 const TPropertySetters<TControl>& ControlSetters()
 {
     using namespace PropertyText;
@@ -84,34 +95,16 @@ const TPropertySetters<TControl>& ControlSetters()
         {"ParentColor", [](TControl& c, const QString& v) { c.SetParentColor(ToBool(v)); }},
         {"Color", [](TControl& c, const QString& v) { c.SetColor(ToColor(v)); }},
         {"Caption", [](TControl& c, const QString& v) { c.SetCaption(v); }},
-        {"Font.Name", [](TControl& c, const QString& v) {
-             TFont font = c.Font();
-             font.Name = v;
-             c.SetFont(font);
-         }},
-        {"Font.Height", [](TControl& c, const QString& v) {
-             TFont font = c.Font();
-             font.Height = ToInt(v);
-             c.SetFont(font);
-         }},
-        {"Font.Charset", [](TControl& c, const QString& v) {
-             TFont font = c.Font();
-             font.Charset = v;
-             c.SetFont(font);
-         }},
-        {"Font.Color", [](TControl& c, const QString& v) {
-             TFont font = c.Font();
-             font.Color = ToColor(v);
-             c.SetFont(font);
-         }},
-        {"Font.Style", [](TControl& c, const QString& v) {
-             TFont font = c.Font();
-             font.Style = ToSet(v, {{"fsBold", fsBold},
-                                    {"fsItalic", fsItalic},
-                                    {"fsUnderline", fsUnderline},
-                                    {"fsStrikeOut", fsStrikeOut}});
-             c.SetFont(font);
-         }},
+        {"Font.Name", FontSetter([](TFont& f, const QString& v) { f.Name = v; })},
+        {"Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToInt(v); })},
+        {"Font.Charset", FontSetter([](TFont& f, const QString& v) { f.Charset = v; })},
+        {"Font.Color", FontSetter([](TFont& f, const QString& v) { f.Color = ToColor(v); })},
+        {"Font.Style", FontSetter([](TFont& f, const QString& v) {
+             f.Style = ToSet(v, {{"fsBold", fsBold},
+                                 {"fsItalic", fsItalic},
+                                 {"fsUnderline", fsUnderline},
+                                 {"fsStrikeOut", fsStrikeOut}});
+         })},
     };
     return setters;
 }

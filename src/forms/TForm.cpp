@@ -119,9 +119,13 @@ void TForm::ApplyWindowFlags()
 void TForm::SetWindowState(TWindowState state)
 {
     FWindowState = state;
-    if (!isVisible())
-        return;
-    switch (state) {
+    if (isVisible())
+        ShowInState();
+}
+
+void TForm::ShowInState()
+{
+    switch (FWindowState) {
     case wsMaximized:
         showMaximized();
         break;
@@ -153,17 +157,7 @@ void TForm::Show()
         CenterOnScreen();
     TControl::SetVisible(true);
     setAttribute(Qt::WA_ShowWithoutActivating, FWindowState == wsMinimized);
-    switch (FWindowState) {
-    case wsMaximized:
-        showMaximized();
-        break;
-    case wsMinimized:
-        showMinimized();
-        break;
-    default:
-        showNormal();
-        break;
-    }
+    ShowInState();
     if (OnShow)
         OnShow(this);
     if (FWindowState != wsMinimized) {

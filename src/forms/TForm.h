@@ -101,6 +101,8 @@ private:
     void ReadDescription(const QByteArray& description);
     void NotifyLoaded();
     void CenterOnScreen();
+    // Makes the window visible as its WindowState says.
+    void ShowInState();
     void SelectFirst();
     void ApplyWindowFlags();
     void Perform(unsigned message, std::uintptr_t wParam);

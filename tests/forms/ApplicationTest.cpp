@@ -107,32 +107,31 @@ TEST_F(ApplicationLoop, OnASmallScreenTheWindowStartsAtTheTopLeft)
     EXPECT_EQ(form->Top(), 0);
 }
 
-TEST_F(ApplicationLoop, StartsMaximisedWhenAsked)
-{
-    TTestDerivedForm* form = MakeMainForm();
-    Fake().ShowCommand = SW_SHOWMAXIMIZED;
-    RunBriefly();
-    EXPECT_EQ(form->WindowState(), wsMaximized);
-    EXPECT_TRUE(form->isMaximized());
-}
+struct ShowCase {
+    int Command;
+    TWindowState State;
+};
 
-TEST_F(ApplicationLoop, StartsMinimisedWithoutActivationWhenAsked)
-{
-    TTestDerivedForm* form = MakeMainForm();
-    Fake().ShowCommand = SW_SHOWMINNOACTIVE;
-    RunBriefly();
-    EXPECT_EQ(form->WindowState(), wsMinimized);
-    EXPECT_TRUE(form->isMinimized());
-}
+class StartupShowCommand : public ApplicationLoop, public ::testing::WithParamInterface<ShowCase> {};
 
-TEST_F(ApplicationLoop, OtherShowCommandsOpenTheWindowNormally)
+// Maximised and minimised without activation are honoured; the rest open normally.
+TEST_P(StartupShowCommand, DecidesHowTheWindowFirstShows)
 {
     TTestDerivedForm* form = MakeMainForm();
-    Fake().ShowCommand = SW_SHOWMINIMIZED;
+    Fake().ShowCommand = GetParam().Command;
     RunBriefly();
-    EXPECT_EQ(form->WindowState(), wsNormal);
+    EXPECT_EQ(form->WindowState(), GetParam().State);
+    EXPECT_EQ(form->isMaximized(), GetParam().State == wsMaximized);
+    EXPECT_EQ(form->isMinimized(), GetParam().State == wsMinimized);
     EXPECT_TRUE(form->isVisible());
 }
+
+INSTANTIATE_TEST_SUITE_P(ShowCommands, StartupShowCommand,
+                         ::testing::Values(ShowCase{SW_SHOWMAXIMIZED, wsMaximized},
+                                           ShowCase{SW_SHOWMINNOACTIVE, wsMinimized},
+                                           ShowCase{SW_SHOWMINIMIZED, wsNormal},
+                                           ShowCase{SW_SHOWNORMAL, wsNormal},
+                                           ShowCase{SW_SHOWDEFAULT, wsNormal}));
 
 TEST_F(ApplicationLoop, TheFirstEnabledTabStopTakesTheFocus)
 {
