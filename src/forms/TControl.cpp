@@ -154,6 +154,7 @@ void TControl::SetParent(TWinControl* parent)
     if (FParent) {
         setGeometry(FBounds);
         setVisible(FVisible);
+        RememberAnchorOrigin();
         FParent->InsertControl(this);
         FontChanged();
         UpdateToolTip();

@@ -1,6 +1,7 @@
 #include "forms/TImage.h"
 
 #include "forms/Exceptions.h"
+#include "forms/TApplication.h"
 #include "forms/TBitmap.h"
 #include "forms/TPropertyReader.h"
 
@@ -81,6 +82,6 @@ void TImage::paintEvent(QPaintEvent*)
     FRepaintPending = false;
     if (const TGraphic* graphic = FPicture.Graphic()) {
         QPainter painter(this);
-        graphic->Draw(painter);
+        Application->Guard([&] { graphic->Draw(painter); });
     }
 }

@@ -1,6 +1,7 @@
 #include "TestForms.h"
 
 #include "forms/Exceptions.h"
+#include "forms/TDescriptionReader.h"
 #include "forms/TLabel.h"
 #include "forms/TPanel.h"
 #include "support/ApplicationFixture.h"
@@ -96,6 +97,56 @@ TEST_F(Descriptions, AFailingCreationHandlerIsReportedAndConstructionGoesOn)
     ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
     EXPECT_EQ(Fake().MessageBoxes[0].Text, QStringLiteral("创建失败."));
     EXPECT_EQ(Application->MainForm(), form);
+}
+
+} // namespace
+
+namespace {
+
+// Reads a description into a bare form and returns the error it raised.
+QString ReadError(const char* description)
+{
+    TForm form(nullptr);
+    try {
+        TDescriptionReader(form).Read(QByteArray(description));
+    } catch (const EReadError& error) {
+        return error.Message();
+    }
+    return QStringLiteral("no error");
+}
+
+TEST(DescriptionReader, ReportsWhatItCannotRead)
+{
+    EXPECT_EQ(ReadError(R"(<form><property name="Colour" value="1"/></form>)"),
+              "Property Colour does not exist");
+    EXPECT_EQ(ReadError(R"(<form><property name="OnWhatever" value="FormCreate"/></form>)"),
+              "Invalid property value");
+    EXPECT_EQ(ReadError(R"(<form><property name="Visible" value="yes"/></form>)"),
+              "Invalid property value");
+    EXPECT_EQ(ReadError(R"(<form><control class="TTreeView" name="Tree"/></form>)"),
+              "Class TTreeView not found");
+    EXPECT_EQ(ReadError(R"(<form><control class="TPanel" name="A"/><control class="TLabel" name="a"/></form>)"),
+              "A component named a already exists");
+    EXPECT_EQ(ReadError(R"(<form><control class="TLabel" name="L"><control class="TPanel" name="P"/></control></form>)"),
+              "Control 'P' has no parent window");
+    EXPECT_EQ(ReadError(R"(<form><control class="TPanel"/></form>)"),
+              "Invalid form description (line 1): <control> without name");
+    EXPECT_TRUE(ReadError(R"(<form><property name="Left" value="1"></form>)")
+                    .startsWith("Invalid form description (line 1)"));
+    EXPECT_TRUE(ReadError("").startsWith("Invalid form description"));
+    EXPECT_EQ(ReadError(R"(<form><button/></form>)"),
+              "Invalid form description (line 1): unknown <button>");
+}
+
+TEST(DescriptionReader, ReportsAComponentOfTheWrongClassForItsField)
+{
+    TTestBaseForm form(nullptr);
+    try {
+        TDescriptionReader(form).Read(R"(<form><control class="TLabel" name="BasePanel"/></form>)");
+        FAIL() << "bound a label to a panel field";
+    } catch (const EReadError& error) {
+        EXPECT_EQ(error.Message(), "Field BasePanel does not hold a TLabel");
+    }
 }
 
 } // namespace
