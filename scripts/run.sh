@@ -3,7 +3,7 @@
 # runs the program on a virtual one, saves a screenshot and closes it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
+scripts/build.sh -DTALVORETH_BUILD_TESTS=OFF
 program=build/src/talvoreth
 
 if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then

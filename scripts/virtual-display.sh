@@ -14,6 +14,11 @@ start_virtual_display() {
   [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(tr -d '\n' <"$dir/display")"
   rm -rf "$dir"
+  # Qt wants a private runtime folder; a virtual session has none of its own.
+  if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+  fi
 }
 
 # Prints the id of the visible window titled Talvoreth, waiting up to 20 s.

@@ -131,7 +131,7 @@ Qt::CursorShape ToQtCursor(TCursor cursor)
 
 TControl::TControl(TComponent* owner) : TComponent(owner)
 {
-    // The control paints its own face; colour and font come from the properties.
+    // Mouse events stop at the control under the mouse, as window messages do.
     setAttribute(Qt::WA_NoMousePropagation);
 }
 
