@@ -84,17 +84,20 @@ void TCanvas::LineTo(int x, int y)
 
 void TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
 {
-    // Untaken pixels are opaque; the fill clears the alpha of those it takes.
+    // Untaken pixels are opaque; the general fill clears the alpha of those it
+    // takes. A box fill comes first, while every pixel is opaque.
     const std::uint32_t pixel = ToPixel(color);
     if (style == fsBorder)
-        FloodFill(x, y, [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
+        FloodFill(x, y, [pixel](std::uint32_t p) { return p != pixel; },
+                  [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
     else
-        FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; });
+        FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; },
+                  [pixel](std::uint32_t p) { return p == pixel; });
     Changed();
 }
 
-template <class Fillable>
-void TCanvas::FloodFill(int x, int y, Fillable fillable)
+template <class BoxFillable, class Fillable>
+void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable)
 {
     if (PixelAt(x, y) == CLR_INVALID || !fillable(Line(y)[x]))
         return;
@@ -105,7 +108,7 @@ void TCanvas::FloodFill(int x, int y, Fillable fillable)
     // Pixels a box fill has painted stay fillable only when the brush colour
     // is fillable itself; only then may the general fill take over from it.
     const std::uint32_t brush = ToPixel(Brush.Color);
-    if (fillable(brush) && FillBox(x, y, brush, fillable))
+    if (fillable(brush) && FillBox(x, y, brush, boxFillable))
         return;
 
     const std::uint32_t taken = brush & 0x00FFFFFFu;

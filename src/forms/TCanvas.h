@@ -104,9 +104,10 @@ private:
     void SetPixel(int x, int y, std::uint32_t pixel);
     void FillSpan(int left, int right, int y, std::uint32_t pixel);
     std::uint32_t* Line(int y) const { return FPixels + static_cast<std::size_t>(y) * FStride; }
-    // Fills any region with a scanline fill.
-    template <class Fillable>
-    void FloodFill(int x, int y, Fillable fillable);
+    // Fills any region with a scanline fill; boxFillable is the same test for
+    // a raster without taken pixels.
+    template <class BoxFillable, class Fillable>
+    void FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable);
     // Fills a region that is a box of equal spans between closed rows, the
     // shape of a grid cell, with the least reading; false when the region has
     // another shape, leaving what it painted fillable.
