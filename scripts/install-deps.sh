@@ -9,6 +9,7 @@ packages=(
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei
+  xdg-utils
   xvfb xauth xdotool imagemagick
 )
 
