@@ -397,29 +397,18 @@ void TControl::SetProperty(const QString& name, const QString& value)
 
 void TControl::SetEvent(const QString& name, const TBoundMethod& method)
 {
-    auto requireNotify = [&] {
-        if (!method.Notify)
-            PropertyText::Invalid();
-        return method.Notify;
-    };
-    auto requireMouse = [&] {
-        if (!method.Mouse)
-            PropertyText::Invalid();
-        return method.Mouse;
-    };
+    using PropertyText::Required;
     if (name == QLatin1String("OnClick"))
-        OnClick = requireNotify();
+        OnClick = Required(method.Notify);
     else if (name == QLatin1String("OnDblClick"))
-        OnDblClick = requireNotify();
+        OnDblClick = Required(method.Notify);
     else if (name == QLatin1String("OnMouseDown"))
-        OnMouseDown = requireMouse();
+        OnMouseDown = Required(method.Mouse);
     else if (name == QLatin1String("OnMouseUp"))
-        OnMouseUp = requireMouse();
-    else if (name == QLatin1String("OnMouseMove")) {
-        if (!method.MouseMove)
-            PropertyText::Invalid();
-        OnMouseMove = method.MouseMove;
-    } else
+        OnMouseUp = Required(method.Mouse);
+    else if (name == QLatin1String("OnMouseMove"))
+        OnMouseMove = Required(method.MouseMove);
+    else
         throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
 }
 

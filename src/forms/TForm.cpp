@@ -274,20 +274,14 @@ void TForm::SetProperty(const QString& name, const QString& value)
 
 void TForm::SetEvent(const QString& name, const TBoundMethod& method)
 {
-    auto requireNotify = [&] {
-        if (!method.Notify)
-            PropertyText::Invalid();
-        return method.Notify;
-    };
+    using PropertyText::Required;
     if (name == QLatin1String("OnCreate"))
-        OnCreate = requireNotify();
+        OnCreate = Required(method.Notify);
     else if (name == QLatin1String("OnShow"))
-        OnShow = requireNotify();
-    else if (name == QLatin1String("OnCanResize")) {
-        if (!method.CanResize)
-            PropertyText::Invalid();
-        OnCanResize = method.CanResize;
-    } else
+        OnShow = Required(method.Notify);
+    else if (name == QLatin1String("OnCanResize"))
+        OnCanResize = Required(method.CanResize);
+    else
         TWinControl::SetEvent(name, method);
 }
 

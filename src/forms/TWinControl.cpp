@@ -127,11 +127,10 @@ void TWinControl::SetProperty(const QString& name, const QString& value)
 
 void TWinControl::SetEvent(const QString& name, const TBoundMethod& method)
 {
-    if (name != QLatin1String("OnResize"))
-        return TControl::SetEvent(name, method);
-    if (!method.Notify)
-        PropertyText::Invalid();
-    OnResize = method.Notify;
+    if (name == QLatin1String("OnResize"))
+        OnResize = PropertyText::Required(method.Notify);
+    else
+        TControl::SetEvent(name, method);
 }
 
 void TWinControl::Resized()
