@@ -138,6 +138,18 @@ TEST(DescriptionReader, ReportsWhatItCannotRead)
               "Invalid form description (line 1): unknown <button>");
 }
 
+TEST(DescriptionReader, ReportsAHandlerOfTheWrongKindForItsEvent)
+{
+    TTestBaseForm form(nullptr);
+    try {
+        TDescriptionReader(form).Read(
+            R"(<form><control class="TPanel" name="P"><property name="OnMouseDown" value="FormCreate"/></control></form>)");
+        FAIL() << "bound a notify handler to a mouse event";
+    } catch (const EReadError& error) {
+        EXPECT_EQ(error.Message(), "Invalid property value");
+    }
+}
+
 TEST(DescriptionReader, ReportsAComponentOfTheWrongClassForItsField)
 {
     TTestBaseForm form(nullptr);
