@@ -23,7 +23,6 @@ QString DescriptionPath(const TFormClass& formClass)
 
 TForm::TForm(TComponent* owner) : TWinControl(owner)
 {
-    setWindowFlag(Qt::Window);
     TControl::SetVisible(false);
     SetColor(clBtnFace);
     SetBounds(0, 0, 320, 240);
