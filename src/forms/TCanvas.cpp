@@ -14,9 +14,8 @@ TCanvas::TCanvas(QImage& raster)
 
 void TCanvas::SetPixel(int x, int y, std::uint32_t pixel)
 {
-    if (static_cast<unsigned>(x) < static_cast<unsigned>(FWidth) &&
-        static_cast<unsigned>(y) < static_cast<unsigned>(FHeight))
-        FPixels[static_cast<std::size_t>(y) * FStride + x] = pixel;
+    if (Contains(x, y))
+        Line(y)[x] = pixel;
 }
 
 void TCanvas::FillSpan(int left, int right, int y, std::uint32_t pixel)
@@ -25,7 +24,7 @@ void TCanvas::FillSpan(int left, int right, int y, std::uint32_t pixel)
         return;
     left = std::max(left, 0);
     right = std::min(right, FWidth - 1);
-    std::uint32_t* row = FPixels + static_cast<std::size_t>(y) * FStride;
+    std::uint32_t* row = Line(y);
     for (int x = left; x <= right; ++x)
         row[x] = pixel;
 }
@@ -99,7 +98,7 @@ void TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
 template <class BoxFillable, class Fillable>
 void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable)
 {
-    if (PixelAt(x, y) == CLR_INVALID || !fillable(Line(y)[x]))
+    if (!Contains(x, y) || !fillable(Line(y)[x]))
         return;
     // Most fills are small: asking for the lines around the seed at once lets
     // their cache misses overlap instead of coming one row at a time.
@@ -112,12 +111,11 @@ void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable
         return;
 
     const std::uint32_t taken = brush & 0x00FFFFFFu;
-    auto line = [this](int py) { return Line(py); };
     // Pushes a seed for each run of fillable pixels of row py within [from, to].
     auto scan = [&](int py, int from, int to, int dy, int parentLeft, int parentRight) {
         if (py < 0 || py >= FHeight)
             return;
-        const std::uint32_t* row = line(py);
+        const std::uint32_t* row = Line(py);
         bool inRun = false;
         for (int px = from; px <= to; ++px) {
             const bool open = fillable(row[px]);
@@ -133,7 +131,7 @@ void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable
     while (!FFillSeeds.empty()) {
         const TSeed seed = FFillSeeds.back();
         FFillSeeds.pop_back();
-        std::uint32_t* row = line(seed.Y);
+        std::uint32_t* row = Line(seed.Y);
         if (!fillable(row[seed.X]))
             continue;
         int left = seed.X;
@@ -157,7 +155,7 @@ void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable
         }
     }
     for (const TSpan& span : FFillSpans) {
-        std::uint32_t* spanRow = line(span.Y);
+        std::uint32_t* spanRow = Line(span.Y);
         for (int px = span.Left; px <= span.Right; ++px)
             spanRow[px] |= 0xFF000000u;
     }

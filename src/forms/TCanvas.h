@@ -47,12 +47,15 @@ public:
     // (x, y) is outside the raster or not in such a region.
     void FillToBorder(int x, int y, TColor color, TFillStyle style);
 
+    bool Contains(int x, int y) const
+    {
+        return static_cast<unsigned>(x) < static_cast<unsigned>(FWidth) &&
+               static_cast<unsigned>(y) < static_cast<unsigned>(FHeight);
+    }
+
     TColor PixelAt(int x, int y) const
     {
-        if (static_cast<unsigned>(x) >= static_cast<unsigned>(FWidth) ||
-            static_cast<unsigned>(y) >= static_cast<unsigned>(FHeight))
-            return CLR_INVALID;
-        return FromPixel(FPixels[static_cast<std::size_t>(y) * FStride + x]);
+        return Contains(x, y) ? FromPixel(Line(y)[x]) : CLR_INVALID;
     }
 
     // One row of the raster, for scans that test many of its pixels. A row
@@ -81,10 +84,9 @@ public:
 
     TPixelRow Row(int y) const
     {
-        if (static_cast<unsigned>(y) >= static_cast<unsigned>(FHeight))
+        if (!Contains(0, y))
             return TPixelRow(FPixels, 0);
-        return TPixelRow(FPixels + static_cast<std::size_t>(y) * FStride,
-                         static_cast<unsigned>(FWidth));
+        return TPixelRow(Line(y), static_cast<unsigned>(FWidth));
     }
 
     std::function<void()> OnChange;
