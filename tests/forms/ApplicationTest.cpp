@@ -26,6 +26,17 @@ protected:
         Application->Terminate();
         Application->Run();
     }
+
+    // A 1012 × 703 screen-centred main form, started on a screen of that size.
+    TTestDerivedForm* ShowCentredOn(QSize screen)
+    {
+        TTestDerivedForm* form = MakeMainForm();
+        form->SetPosition(poScreenCenter);
+        form->SetBounds(155, 16, 1012, 703);
+        Fake().Screen = screen;
+        RunBriefly();
+        return form;
+    }
 };
 
 TEST_F(ApplicationLoop, AFailingClickIsReportedAndTheProgramGoesOn)
@@ -86,11 +97,7 @@ TEST_F(ApplicationLoop, EndOfSessionEndsTheLoopAtOnce)
 
 TEST_F(ApplicationLoop, TheFirstShowingCentresOnThePrimaryScreen)
 {
-    TTestDerivedForm* form = MakeMainForm();
-    form->SetPosition(poScreenCenter);
-    form->SetBounds(155, 16, 1012, 703);
-    Fake().Screen = QSize(1024, 768);
-    RunBriefly();
+    TTestDerivedForm* form = ShowCentredOn(QSize(1024, 768));
     EXPECT_EQ(form->Left(), 6);
     EXPECT_EQ(form->Top(), 32);
     EXPECT_EQ(form->WindowState(), wsNormal);
@@ -98,11 +105,7 @@ TEST_F(ApplicationLoop, TheFirstShowingCentresOnThePrimaryScreen)
 
 TEST_F(ApplicationLoop, OnASmallScreenTheWindowStartsAtTheTopLeft)
 {
-    TTestDerivedForm* form = MakeMainForm();
-    form->SetPosition(poScreenCenter);
-    form->SetBounds(155, 16, 1012, 703);
-    Fake().Screen = QSize(800, 600);
-    RunBriefly();
+    TTestDerivedForm* form = ShowCentredOn(QSize(800, 600));
     EXPECT_EQ(form->Left(), 0);
     EXPECT_EQ(form->Top(), 0);
 }

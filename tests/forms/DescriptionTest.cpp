@@ -13,6 +13,22 @@ namespace {
 class Descriptions : public ApplicationFixture {
 protected:
     Descriptions() { HandlerLog.clear(); }
+
+    // Creates a form that must fail with Failure; returns its message after
+    // checking that the reference was reset.
+    template <class Form, class Failure>
+    QString CreateFormFailure()
+    {
+        Form* form = nullptr;
+        QString message = QStringLiteral("created");
+        try {
+            Application->CreateForm(form);
+        } catch (const Failure& error) {
+            message = error.Message();
+        }
+        EXPECT_EQ(form, nullptr);
+        return message;
+    }
 };
 
 TEST_F(Descriptions, ReadTheBaseClassFirstAndBindTheOwnClassHandlerFirst)
@@ -56,28 +72,15 @@ TEST_F(Descriptions, SizeLabelsToTheirTextOnceLoaded)
 
 TEST_F(Descriptions, AClassWithoutAnyDescriptionIsNotFound)
 {
-    TNoDescriptionForm* form = nullptr;
-    try {
-        Application->CreateForm(form);
-        FAIL() << "created without a description";
-    } catch (const EResNotFound& error) {
-        EXPECT_EQ(error.Message(), "Resource TNoDescriptionForm not found");
-    }
-    EXPECT_EQ(form, nullptr);
+    EXPECT_EQ((CreateFormFailure<TNoDescriptionForm, EResNotFound>()),
+              "Resource TNoDescriptionForm not found");
     EXPECT_EQ(Application->MainForm(), nullptr);
     EXPECT_TRUE(Application->Components().empty());
 }
 
 TEST_F(Descriptions, AnUnknownHandlerFailsTheConstructionAndResetsTheReference)
 {
-    TUnknownHandlerForm* form = nullptr;
-    try {
-        Application->CreateForm(form);
-        FAIL() << "bound an unknown handler";
-    } catch (const EReadError& error) {
-        EXPECT_EQ(error.Message(), "Invalid property value");
-    }
-    EXPECT_EQ(form, nullptr);
+    EXPECT_EQ((CreateFormFailure<TUnknownHandlerForm, EReadError>()), "Invalid property value");
     EXPECT_TRUE(Application->Components().empty());
 }
 
