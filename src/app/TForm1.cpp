@@ -20,7 +20,7 @@ const TFormClass& TForm1::StaticClass()
 {
     static const TFormClass formClass{
         QStringLiteral("TForm1"),
-        &TForm::StaticClass(),
+        &TNeoForm::StaticClass(),
         {
             Handler("btnGoClick", &TForm1::btnGoClick),
             Handler("img1Click", &TForm1::img1Click),

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/TLifeBoard.h"
-#include "forms/TForm.h"
+#include "frame/Neowin.h"
 
 #include <random>
 
@@ -11,11 +11,12 @@ class TImage;
 class TLabel;
 class TPanel;
 
-// The main window: a tool bar over the Life board. The board lives in the
-// pixels of img1's bitmap; the four fields below are all the state it has.
-class TForm1 : public TForm {
+// The main window: a tool bar over the Life board, inside the skinned frame.
+// The board lives in the pixels of img1's bitmap; the four fields below are
+// all the state it has.
+class TForm1 : public TNeoForm {
 public:
-    explicit TForm1(TComponent* owner) : TForm(owner) {}
+    explicit TForm1(TComponent* owner) : TNeoForm(owner) {}
 
     static const TFormClass& StaticClass();
     const TFormClass& FormClass() const override { return StaticClass(); }

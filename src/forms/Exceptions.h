@@ -41,6 +41,12 @@ public:
     using Exception::Exception;
 };
 
+// A picture whose data does not decode.
+class EInvalidGraphic : public Exception {
+public:
+    using Exception::Exception;
+};
+
 class EOutOfResources : public Exception {
 public:
     using Exception::Exception;

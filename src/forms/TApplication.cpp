@@ -36,12 +36,13 @@ void TApplication::Run()
 {
     if (!FMainForm)
         return;
-    ShowMainForm();
+    if (FShowMainForm)
+        ShowMainWindow();
     while (!FTerminated)
         Guard([] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
 }
 
-void TApplication::ShowMainForm()
+void TApplication::ShowMainWindow()
 {
     switch (Platform().StartupShowCommand()) {
     case SW_SHOWMAXIMIZED:
@@ -77,6 +78,13 @@ void TApplication::Minimize()
     FMainForm->SetWindowState(wsMinimized);
     if (!FMainForm->isVisible())
         FMainForm->Show();
+}
+
+void TApplication::HideTaskbarButton()
+{
+    // The main form's own window carries the button here.
+    if (FMainForm)
+        Platform().ShowWindow(FMainForm, SW_HIDE);
 }
 
 void TApplication::HandleException() noexcept

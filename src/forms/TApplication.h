@@ -29,9 +29,13 @@ public:
 
     TForm* MainForm() const { return FMainForm; }
 
-    // Shows the main form as the start-up show command asks and dispatches
-    // messages until Terminated.
+    // Shows the main form as the start-up show command asks (unless
+    // ShowMainForm was cleared) and dispatches messages until Terminated.
     void Run();
+    bool ShowMainForm() const { return FShowMainForm; }
+    void SetShowMainForm(bool show) { FShowMainForm = show; }
+    // Hides the window that carries the application's task-bar button.
+    void HideTaskbarButton();
     // Dispatches every pending message, then returns. A quit request taken
     // here sets Terminated; the main loop ends when control returns to it.
     void ProcessMessages();
@@ -60,13 +64,14 @@ public:
     void SetCaptureControl(TControl* control) { FCaptureControl = control; }
 
 private:
-    void ShowMainForm();
+    void ShowMainWindow();
     void ShowException(const QString& message);
 
     QString FTitle;
     TForm* FMainForm = nullptr;
     TControl* FCaptureControl = nullptr;
     bool FTerminated = false;
+    bool FShowMainForm = true;
     // Receives the posted quit requests; requests pending at destruction die with it.
     QObject FQuitTarget;
 };

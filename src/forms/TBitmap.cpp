@@ -3,6 +3,8 @@
 #include "forms/Exceptions.h"
 #include "forms/TCanvas.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 
 TBitmap::TBitmap(int width, int height)
@@ -14,6 +16,8 @@ TBitmap::TBitmap(int width, int height)
         FImage.fill(Qt::white);
     }
 }
+
+TBitmap::TBitmap() = default;
 
 TBitmap::~TBitmap() = default;
 
@@ -29,4 +33,26 @@ TCanvas& TBitmap::Canvas()
         FCanvas->OnChange = [this] { Changed(); };
     }
     return *FCanvas;
+}
+
+std::unique_ptr<TGraphic> TBitmap::Clone() const
+{
+    auto copy = std::make_unique<TBitmap>();
+    copy->FImage = FImage.copy();
+    return copy;
+}
+
+void TBitmap::LoadFromData(const QByteArray& data)
+{
+    QByteArray bytes = data;
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid: %1").arg(reader.errorString()));
+    // The canvas works on the raster it was made for.
+    FCanvas.reset();
+    FImage = image.convertToFormat(QImage::Format_RGB32);
+    Changed();
 }

@@ -230,7 +230,6 @@ void TControl::RememberAnchorOrigin()
 void TControl::Loaded()
 {
     TComponent::Loaded();
-    RememberAnchorOrigin();
     UpdateToolTip();
 }
 
@@ -361,6 +360,12 @@ void TControl::SendToBack()
     lower();
 }
 
+void TControl::Repaint()
+{
+    if (isVisible())
+        repaint();
+}
+
 QPoint TControl::ScreenToClient(QPoint screenPoint) const
 {
     return mapFromGlobal(screenPoint);
@@ -410,6 +415,11 @@ void TControl::SetEvent(const QString& name, const TBoundMethod& method)
         OnMouseMove = Required(method.MouseMove);
     else
         throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
+}
+
+void TControl::SetGraphicProperty(const QString& name, const QString&, const QByteArray&)
+{
+    throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
 }
 
 void TControl::RequestAlign()

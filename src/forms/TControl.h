@@ -89,6 +89,8 @@ public:
 
     void BringToFront();
     void SendToBack();
+    // Invalidates the control and paints it before returning, if it shows.
+    void Repaint();
 
     QPoint ScreenToClient(QPoint screenPoint) const;
 
@@ -107,6 +109,9 @@ public:
     // Description reading: unknown names raise EReadError.
     virtual void SetProperty(const QString& name, const QString& value);
     virtual void SetEvent(const QString& name, const TBoundMethod& method);
+    // A picture property: the graphic's class and its file.
+    virtual void SetGraphicProperty(const QString& name, const QString& graphicClass,
+                                    const QByteArray& data);
     void Loaded() override;
 
     // Called when the parent's client size changes, for anchored controls.

@@ -9,6 +9,7 @@
 #include "forms/TPanel.h"
 #include "forms/TPropertyReader.h"
 
+#include <QFile>
 #include <QXmlStreamReader>
 
 #include <functional>
@@ -71,7 +72,12 @@ void TDescriptionReader::ReadProperty(QXmlStreamReader& xml, TControl& target)
 {
     const QString name = RequiredAttribute(xml, "name");
     const QString value = xml.attributes().value(QLatin1String("value")).toString();
+    const QString graphicClass = xml.attributes().value(QLatin1String("graphic")).toString();
     xml.skipCurrentElement();
+    if (!graphicClass.isEmpty()) {
+        ReadPicture(target, name, graphicClass, value);
+        return;
+    }
     if (!name.startsWith(QLatin1String("On"))) {
         target.SetProperty(name, value);
         return;
@@ -80,6 +86,21 @@ void TDescriptionReader::ReadProperty(QXmlStreamReader& xml, TControl& target)
     if (!handler)
         PropertyText::Invalid();
     target.SetEvent(name, handler->Bind(FForm));
+}
+
+void TDescriptionReader::ReadPicture(TControl& target, const QString& name,
+                                     const QString& graphicClass, const QString& file)
+{
+    const QString property = QStringLiteral("%1.%2").arg(target.Name(), name);
+    QFile resource(QStringLiteral(":/forms/") + file);
+    if (file.isEmpty() || !resource.open(QIODevice::ReadOnly))
+        throw EReadError(
+            QStringLiteral("Error reading %1: picture %2 not found").arg(property, file));
+    try {
+        target.SetGraphicProperty(name, graphicClass, resource.readAll());
+    } catch (const EInvalidGraphic& error) {
+        throw EReadError(QStringLiteral("Error reading %1: %2").arg(property, error.Message()));
+    }
 }
 
 void TDescriptionReader::ReadControl(QXmlStreamReader& xml, TControl& parent)

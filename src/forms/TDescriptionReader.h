@@ -14,11 +14,13 @@ class TWinControl;
 //     <property name="Caption" value="…"/>
 //     <control class="TPanel" name="pnl2">
 //       <property name="Align" value="alClient"/>
+//       <property name="Picture" graphic="TJPEGImage" value="frame/Left.jpg"/>
 //       <control …/>
 //     </control>
 //   </form>
 //
-// Properties and children are applied in stored order; a control is given its
+// A picture property names its graphic class and a file among the resources
+// under :/forms/. Properties and children are applied in stored order; a control is given its
 // parent before its own properties. Controls are bound to the form's fields by
 // name, and "On…" properties to the form's handlers by name, searched in the
 // form's own class first, then its bases.
@@ -33,6 +35,8 @@ public:
 private:
     void ReadBody(QXmlStreamReader& xml, TControl& target);
     void ReadProperty(QXmlStreamReader& xml, TControl& target);
+    void ReadPicture(TControl& target, const QString& name, const QString& graphicClass,
+                     const QString& file);
     void ReadControl(QXmlStreamReader& xml, TControl& parent);
     TControl* CreateControl(const QString& className);
 

@@ -7,8 +7,10 @@
 #include "platform/TPlatform.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QFile>
 #include <QPainter>
+#include <QWindow>
 
 #include <deque>
 
@@ -29,6 +31,11 @@ TForm::TForm(TComponent* owner) : TWinControl(owner)
     ApplyWindowFlags();
 }
 
+TForm::TForm(TComponent* owner, int) : TForm(owner)
+{
+    FBare = true;
+}
+
 const TFormClass& TForm::StaticClass()
 {
     static const TFormClass formClass{QStringLiteral("TForm"), nullptr, {}, {}};
@@ -37,6 +44,10 @@ const TFormClass& TForm::StaticClass()
 
 void TForm::Create()
 {
+    if (FBare) {
+        HandleNeeded();
+        return;
+    }
     BeginLoading();
     std::deque<const TFormClass*> chain;
     for (const TFormClass* formClass = &FormClass(); formClass; formClass = formClass->Parent)
@@ -62,14 +73,15 @@ void TForm::ReadDescription(const QByteArray& description)
     DisableAlign();
     FReading = true;
     TDescriptionReader(*this).Read(description);
-    FReading = false;
     // Measuring and sizing need the native window: from here on the form has one.
     HandleNeeded();
+    // The stored size, like everything stored, is taken without the size check.
     if (FPendingClientWidth >= 0)
         SetClientWidth(FPendingClientWidth);
     if (FPendingClientHeight >= 0)
         SetClientHeight(FPendingClientHeight);
     FPendingClientWidth = FPendingClientHeight = -1;
+    FReading = false;
     EnableAlign();
 }
 
@@ -197,18 +209,56 @@ void TForm::Close()
         SetVisible(false);
 }
 
+bool TForm::StartSystemMove()
+{
+    QWindow* window = windowHandle();
+    return !Platform().CanPositionWindows() && window && window->startSystemMove();
+}
+
+bool TForm::StartSystemResize(Qt::Edges edges)
+{
+    QWindow* window = windowHandle();
+    return !Platform().CanPositionWindows() && window && window->startSystemResize(edges);
+}
+
 void TForm::SetBounds(int left, int top, int width, int height)
 {
-    const bool resizing = width != Width() || height != Height();
-    if (resizing && HandleAllocated() && OnCanResize) {
-        bool resize = true;
-        OnCanResize(this, width, height, resize);
-        if (!resize) {
-            width = Width();
-            height = Height();
-        }
+    if (QRect(left, top, width, height) != BoundsRect() && !CanResize(width, height)) {
+        width = Width();
+        height = Height();
     }
     TWinControl::SetBounds(left, top, width, height);
+}
+
+bool TForm::CanResize(int& width, int& height)
+{
+    if (!HandleAllocated() || FReading || !OnCanResize)
+        return true;
+    int newWidth = width;
+    int newHeight = height;
+    bool resize = true;
+    OnCanResize(this, newWidth, newHeight, resize);
+    if (resize) {
+        width = newWidth;
+        height = newHeight;
+    }
+    return resize;
+}
+
+void TForm::AdoptSystemBounds()
+{
+    const QRect proposed = geometry();
+    if (proposed == BoundsRect())
+        return;
+    int width = proposed.width();
+    int height = proposed.height();
+    if (proposed.size() != BoundsRect().size() && !CanResize(width, height)) {
+        width = Width();
+        height = Height();
+    }
+    AdoptWindowBounds(QRect(proposed.topLeft(), QSize(width, height)));
+    if (QSize(width, height) != proposed.size())
+        resize(width, height);
 }
 
 void TForm::CancelMode()
@@ -304,16 +354,14 @@ void TForm::closeEvent(QCloseEvent* event)
 void TForm::resizeEvent(QResizeEvent* event)
 {
     TWinControl::resizeEvent(event);
-    if (geometry() != BoundsRect())
-        Application->Guard([this] { AdoptWindowBounds(geometry()); });
+    Application->Guard([this] { AdoptSystemBounds(); });
     Perform(WM_SIZE, SizeType());
 }
 
 void TForm::moveEvent(QMoveEvent* event)
 {
     TWinControl::moveEvent(event);
-    if (geometry() != BoundsRect())
-        AdoptWindowBounds(geometry());
+    Application->Guard([this] { AdoptSystemBounds(); });
 }
 
 void TForm::changeEvent(QEvent* event)
@@ -326,7 +374,11 @@ void TForm::changeEvent(QEvent* event)
                                                         : wsNormal;
         Perform(WM_SIZE, SizeType());
     } else if (event->type() == QEvent::ActivationChange) {
-        Perform(WM_ACTIVATE, isActiveWindow() ? WA_ACTIVE : WA_INACTIVE);
+        // Activation by a click on the window comes with a button held.
+        const std::uintptr_t active = QGuiApplication::mouseButtons() != Qt::NoButton
+                                          ? WA_CLICKACTIVE
+                                          : WA_ACTIVE;
+        Perform(WM_ACTIVATE, isActiveWindow() ? active : WA_INACTIVE);
     }
 }
 

@@ -30,6 +30,7 @@ constexpr std::uintptr_t SIZE_MINIMIZED = 1;
 constexpr std::uintptr_t SIZE_MAXIMIZED = 2;
 constexpr std::uintptr_t WA_INACTIVE = 0;
 constexpr std::uintptr_t WA_ACTIVE = 1;
+constexpr std::uintptr_t WA_CLICKACTIVE = 2;
 
 // A top-level window built from the descriptions of its class chain.
 //
@@ -41,6 +42,9 @@ constexpr std::uintptr_t WA_ACTIVE = 1;
 class TForm : public TWinControl {
 public:
     explicit TForm(TComponent* owner);
+    // A bare form: Create() reads no description and runs no constructor body
+    // or creation event.
+    TForm(TComponent* owner, int);
 
     static const TFormClass& StaticClass();
     virtual const TFormClass& FormClass() const { return StaticClass(); }
@@ -72,7 +76,15 @@ public:
     void Show();
     // The main form asks the application to quit; other forms hide.
     void Close();
+    // Where the platform cannot place windows itself (Wayland), hands an
+    // interactive move or resize to the compositor; false elsewhere or when
+    // the compositor declines.
+    bool StartSystemMove();
+    bool StartSystemResize(Qt::Edges edges);
 
+    // Every change of bounds by code passes the size through OnCanResize
+    // first (not while a description is read): a refused size keeps the
+    // present one, the position changes all the same.
     void SetBounds(int left, int top, int width, int height) override;
     void CancelMode() override;
 
@@ -107,12 +119,18 @@ private:
     void ApplyWindowFlags();
     void Perform(unsigned message, std::uintptr_t wParam);
     std::uintptr_t SizeType() const;
+    // Asks OnCanResize about a size; false when it refuses it.
+    bool CanResize(int& width, int& height);
+    // The window system changed the window's geometry: the size passes the
+    // check like any other, and the window is put back where it refuses.
+    void AdoptSystemBounds();
 
     TBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
     TPosition FPosition = poDesigned;
     TWindowState FWindowState = wsNormal;
     TWinControl* FActiveControl = nullptr;
+    bool FBare = false;
     bool FShownBefore = false;
     bool FReading = false;
     int FPendingClientWidth = -1;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
+
 #include <functional>
+#include <memory>
 
 class QPainter;
 
@@ -16,6 +19,10 @@ public:
     virtual void Draw(QPainter& painter) const = 0;
     // Whether every pixel is drawn, so nothing beneath shows through.
     virtual bool Opaque() const = 0;
+    virtual std::unique_ptr<TGraphic> Clone() const = 0;
+    // Replaces the content with a file of the graphic's format; raises
+    // EInvalidGraphic, and keeps the old content, when the data does not decode.
+    virtual void LoadFromData(const QByteArray& data) = 0;
 
     std::function<void()> OnChange;
 

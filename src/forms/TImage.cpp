@@ -37,6 +37,15 @@ void TImage::SetProperty(const QString& name, const QString& value)
         TControl::SetProperty(name, value);
 }
 
+void TImage::SetGraphicProperty(const QString& name, const QString& graphicClass,
+                                const QByteArray& data)
+{
+    if (name == QLatin1String("Picture"))
+        FPicture.LoadFromData(graphicClass, data);
+    else
+        TControl::SetGraphicProperty(name, graphicClass, data);
+}
+
 void TImage::AdjustSize()
 {
     const TGraphic* graphic = FPicture.Graphic();

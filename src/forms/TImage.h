@@ -21,6 +21,8 @@ public:
     void SetAutoSize(bool autoSize);
 
     void SetProperty(const QString& name, const QString& value) override;
+    void SetGraphicProperty(const QString& name, const QString& graphicClass,
+                            const QByteArray& data) override;
 
 protected:
     void Resized() override;

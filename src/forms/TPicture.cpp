@@ -1,11 +1,33 @@
 #include "forms/TPicture.h"
 
+#include "forms/Exceptions.h"
+#include "forms/TBitmap.h"
+#include "forms/TJPEGImage.h"
+
 void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic)
 {
     FGraphic = std::move(graphic);
     if (FGraphic)
         FGraphic->OnChange = [this] { Changed(false); };
     Changed(true);
+}
+
+void TPicture::Assign(const TPicture& other)
+{
+    SetGraphic(other.Graphic() ? other.Graphic()->Clone() : nullptr);
+}
+
+void TPicture::LoadFromData(const QString& graphicClass, const QByteArray& data)
+{
+    std::unique_ptr<TGraphic> graphic;
+    if (graphicClass == QLatin1String("TJPEGImage"))
+        graphic = std::make_unique<TJPEGImage>();
+    else if (graphicClass == QLatin1String("TBitmap"))
+        graphic = std::make_unique<TBitmap>();
+    else
+        throw EInvalidGraphic(QStringLiteral("Unknown picture class %1").arg(graphicClass));
+    graphic->LoadFromData(data);
+    SetGraphic(std::move(graphic));
 }
 
 void TPicture::Changed(bool replaced)

@@ -2,6 +2,8 @@
 
 #include "forms/TGraphic.h"
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
@@ -10,6 +12,12 @@ class TPicture {
 public:
     TGraphic* Graphic() const { return FGraphic.get(); }
     void SetGraphic(std::unique_ptr<TGraphic> graphic);
+    // Installs a copy of the other picture's graphic, or none.
+    void Assign(const TPicture& other);
+    // Makes a graphic of the named class ("TJPEGImage", "TBitmap") from a file
+    // of its format. Raises EInvalidGraphic for an unknown class or data that
+    // does not decode; the picture then keeps what it had.
+    void LoadFromData(const QString& graphicClass, const QByteArray& data);
 
     // Raised for every change; replaced is true when another graphic (or
     // none) was installed, false when the graphic's pixels changed.

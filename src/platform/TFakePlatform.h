@@ -26,6 +26,12 @@ public:
     QRect Work{0, 0, 1024, 738};
     QSize Screen{1024, 768};
     int ShowCommand = SW_SHOWNORMAL;
+    bool PositionsWindows = true;
+    struct TShowWindowCall {
+        QWidget* Window;
+        int ShowCommand;
+    };
+    std::vector<TShowWindowCall> ShowWindowCalls;
     std::vector<TMessageBoxCall> MessageBoxes;
     std::vector<TShellCall> ShellCalls;
     // Runs while a message box is "up", as the user would act in its modal loop.
@@ -35,6 +41,11 @@ public:
     QRect WorkArea() const override { return Work; }
     QSize ScreenSize() const override { return Screen; }
     int StartupShowCommand() const override { return ShowCommand; }
+    bool CanPositionWindows() const override { return PositionsWindows; }
+    void ShowWindow(QWidget* window, int showCommand) override
+    {
+        ShowWindowCalls.push_back({window, showCommand});
+    }
     int MessageBox(QWidget* owner, const QString& text, const QString& caption,
                    unsigned flags) override;
     void ShellExecute(QWidget* parent, const QString& verb, const QString& file,

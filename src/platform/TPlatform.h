@@ -38,6 +38,12 @@ public:
     virtual QRect WorkArea() const = 0;
     virtual QSize ScreenSize() const = 0;
     virtual int StartupShowCommand() const = 0;
+    // False where a program can neither read the global cursor position nor
+    // place its own windows (Wayland): moves and resizes go to the compositor.
+    virtual bool CanPositionWindows() const = 0;
+    // Shows or hides a window as the show command says (only SW_HIDE and
+    // SW_SHOW are used).
+    virtual void ShowWindow(QWidget* window, int showCommand) = 0;
 
     // Modal; returns the button pressed.
     virtual int MessageBox(QWidget* owner, const QString& text, const QString& caption,

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
+#include <QWidget>
 
 QPoint TQtPlatform::CursorPos() const
 {
@@ -29,6 +30,16 @@ int TQtPlatform::StartupShowCommand() const
     // A desktop session hands a starting program no show command: the
     // program opens at its normal size.
     return SW_SHOWDEFAULT;
+}
+
+bool TQtPlatform::CanPositionWindows() const
+{
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void TQtPlatform::ShowWindow(QWidget* window, int showCommand)
+{
+    window->setVisible(showCommand != SW_HIDE);
 }
 
 int TQtPlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,

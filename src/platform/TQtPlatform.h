@@ -9,6 +9,8 @@ public:
     QRect WorkArea() const override;
     QSize ScreenSize() const override;
     int StartupShowCommand() const override;
+    bool CanPositionWindows() const override;
+    void ShowWindow(QWidget* window, int showCommand) override;
     int MessageBox(QWidget* owner, const QString& text, const QString& caption,
                    unsigned flags) override;
     void ShellExecute(QWidget* parent, const QString& verb, const QString& file,

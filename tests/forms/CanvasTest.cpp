@@ -2,6 +2,7 @@
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
 #include "forms/TImage.h"
+#include "forms/TJPEGImage.h"
 #include "support/ApplicationFixture.h"
 
 namespace {
@@ -212,13 +213,7 @@ TEST_F(ImageCanvas, TheFirstRequestMakesAWhiteBitmapOfTheControlsSize)
 
 TEST_F(ImageCanvas, APictureOfAnotherKindCannotBeDrawnOn)
 {
-    struct TOtherGraphic : TGraphic {
-        int Width() const override { return 1; }
-        int Height() const override { return 1; }
-        void Draw(QPainter&) const override {}
-        bool Opaque() const override { return false; }
-    };
-    FImage.Picture().SetGraphic(std::make_unique<TOtherGraphic>());
+    FImage.Picture().SetGraphic(std::make_unique<TJPEGImage>());
     try {
         FImage.Canvas();
         FAIL() << "drew on a picture that is not a bitmap";
