@@ -385,6 +385,20 @@ void TControl::CancelMode()
         OnMouseUp(this, mbLeft, 0, -1, -1);
 }
 
+void TControl::Capture()
+{
+    FMouseCapture = true;
+    FLeftButtonDown = true;
+    Application->SetCaptureControl(this);
+}
+
+bool TControl::HearsMouseAt(QPoint at) const
+{
+    // Qt delivers to the pressed widget wherever the mouse goes; without the
+    // capture of a left press a control hears only what happens over it.
+    return FMouseCapture || rect().contains(at);
+}
+
 void TControl::ReleaseCapture()
 {
     FMouseCapture = false;
@@ -432,10 +446,8 @@ void TControl::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     Application->Guard([&] {
-        FMouseCapture = true;
-        Application->SetCaptureControl(this);
         if (event->button() == Qt::LeftButton) {
-            FLeftButtonDown = true;
+            Capture();
             FClickPending = true;
         }
         if (OnMouseDown)
@@ -447,10 +459,8 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     Application->Guard([&] {
-        FMouseCapture = true;
-        Application->SetCaptureControl(this);
         if (event->button() == Qt::LeftButton) {
-            FLeftButtonDown = true;
+            Capture();
             if (OnDblClick)
                 OnDblClick(this);
         }
@@ -462,6 +472,8 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 void TControl::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
+    if (!HearsMouseAt(at))
+        return;
     Application->Guard([&] {
         if (OnMouseMove)
             OnMouseMove(this, ShiftStateOf(*event), at.x(), at.y());
@@ -473,8 +485,11 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     const bool click =
         event->button() == Qt::LeftButton && FClickPending && rect().contains(at);
+    const bool heard = HearsMouseAt(at);
     if (event->button() == Qt::LeftButton || !event->buttons())
         ReleaseCapture();
+    if (!heard)
+        return;
     Application->Guard([&] {
         if (click)
             Click();

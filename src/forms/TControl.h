@@ -133,6 +133,8 @@ protected:
 
 private:
     void UpdateToolTip();
+    void Capture();
+    bool HearsMouseAt(QPoint at) const;
     void ReleaseCapture();
     void RememberAnchorOrigin();
 

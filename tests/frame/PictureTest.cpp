@@ -1,0 +1,218 @@
+#include "forms/Exceptions.h"
+#include "forms/TBitmap.h"
+#include "forms/TCanvas.h"
+#include "forms/TForm.h"
+#include "forms/TDescriptionReader.h"
+#include "forms/TImage.h"
+#include "forms/TJPEGImage.h"
+#include "forms/TPicture.h"
+#include "support/ApplicationFixture.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+
+namespace {
+
+QByteArray Resource(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// A small JPEG made by Qt's own encoder, independent of our decoder.
+QByteArray EncodedJpeg(QSize size, bool progressive = false)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 5 % 256, (x + y) % 256));
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(95);
+    writer.setProgressiveScanWrite(progressive);
+    EXPECT_TRUE(writer.write(image));
+    return data;
+}
+
+// The offset of the first start-of-frame marker's length field.
+int FrameHeaderAt(const QByteArray& jpeg)
+{
+    for (int i = 2; i + 1 < jpeg.size(); ++i)
+        if (static_cast<uchar>(jpeg[i]) == 0xFF && (static_cast<uchar>(jpeg[i + 1]) & 0xF0) == 0xC0 &&
+            static_cast<uchar>(jpeg[i + 1]) != 0xC4 && static_cast<uchar>(jpeg[i + 1]) != 0xC8 &&
+            static_cast<uchar>(jpeg[i + 1]) != 0xCC)
+            return i + 2;
+    return -1;
+}
+
+QString JpegFailure(const QByteArray& data)
+{
+    TJPEGImage image;
+    try {
+        image.LoadFromData(data);
+    } catch (const EInvalidGraphic& error) {
+        EXPECT_EQ(image.Width(), 0) << "a failed load leaves the picture empty";
+        return error.Message();
+    }
+    return QStringLiteral("decoded");
+}
+
+TEST(Jpeg, DecodesToTheEncodedPixels)
+{
+    for (bool progressive : {false, true}) {
+        TJPEGImage image;
+        image.LoadFromData(EncodedJpeg({37, 21}, progressive));
+        ASSERT_EQ(image.Image().size(), QSize(37, 21));
+        EXPECT_EQ(image.Image().format(), QImage::Format_RGB32);
+        const QImage reference = QImage::fromData(EncodedJpeg({37, 21}, progressive), "jpeg");
+        // Both decoders run libjpeg; only rounding in colour conversion may differ.
+        const QRgb ours = image.Image().pixel(20, 10);
+        const QRgb theirs = reference.pixel(20, 10);
+        EXPECT_NEAR(qRed(ours), qRed(theirs), 2);
+        EXPECT_NEAR(qGreen(ours), qGreen(theirs), 2);
+        EXPECT_NEAR(qBlue(ours), qBlue(theirs), 2);
+    }
+}
+
+TEST(Jpeg, DamagedDataIsAClearErrorAndNeverAGreyPicture)
+{
+    const QByteArray good = EncodedJpeg({64, 48});
+    EXPECT_EQ(JpegFailure(good), "decoded");
+    EXPECT_TRUE(JpegFailure(good.left(good.size() / 2)).startsWith("JPEG error: ")) << "truncated";
+    EXPECT_TRUE(JpegFailure(good.left(good.size() - 2)).startsWith("JPEG error: ")) << "no end marker";
+    EXPECT_TRUE(JpegFailure(QByteArray()).startsWith("JPEG error: ")) << "empty";
+    EXPECT_TRUE(JpegFailure("GIF89a not a jpeg at all").startsWith("JPEG error: ")) << "not a JPEG";
+    EXPECT_TRUE(JpegFailure(Resource(":/forms/frame/BottomCenterImage.bmp")).startsWith("JPEG error: "));
+
+    // Flipping bits in the entropy-coded data either still decodes or fails
+    // cleanly; flipping the marker bytes fails.
+    const int scanStart = good.indexOf("\xFF\xDA");
+    ASSERT_GT(scanStart, 0);
+    for (int i = scanStart + 20; i < good.size() - 2; i += 7) {
+        QByteArray flipped = good;
+        flipped[i] = static_cast<char>(flipped[i] ^ 0x5A);
+        const QString result = JpegFailure(flipped);
+        EXPECT_TRUE(result == "decoded" || result.startsWith("JPEG error: ")) << i;
+    }
+    QByteArray noStart = good;
+    noStart[1] = 0;
+    EXPECT_TRUE(JpegFailure(noStart).startsWith("JPEG error: "));
+}
+
+TEST(Jpeg, OversizedHeadersAreRefusedBeforeAnyAllocation)
+{
+    const QByteArray good = EncodedJpeg({16, 16});
+    const int frame = FrameHeaderAt(good);
+    ASSERT_GT(frame, 0);
+    // Length (2), precision (1), height (2), width (2).
+    const auto withSize = [&](int width, int height) {
+        QByteArray data = good;
+        data[frame + 3] = static_cast<char>(height >> 8);
+        data[frame + 4] = static_cast<char>(height & 0xFF);
+        data[frame + 5] = static_cast<char>(width >> 8);
+        data[frame + 6] = static_cast<char>(width & 0xFF);
+        return data;
+    };
+    EXPECT_EQ(JpegFailure(withSize(16385, 8)), "JPEG error: the picture is too large");
+    EXPECT_EQ(JpegFailure(withSize(8, 16385)), "JPEG error: the picture is too large");
+    EXPECT_EQ(JpegFailure(withSize(16384, 4000)), "JPEG error: the picture is too large");
+    EXPECT_EQ(JpegFailure(withSize(65000, 65000)), "JPEG error: the picture is too large");
+    // Within the limits the size is fine, and the missing data is the error.
+    EXPECT_TRUE(JpegFailure(withSize(16384, 3000)).startsWith("JPEG error: "));
+    EXPECT_NE(JpegFailure(withSize(16384, 3000)), "JPEG error: the picture is too large");
+}
+
+TEST(Jpeg, AProgressiveFileWithTooManyScansIsRefused)
+{
+    // One real progressive file, then its last scan repeated past the limit.
+    const QByteArray progressive = EncodedJpeg({16, 16}, true);
+    const int lastScan = progressive.lastIndexOf("\xFF\xDA");
+    ASSERT_GT(lastScan, 0);
+    const QByteArray scan = progressive.mid(lastScan, progressive.size() - 2 - lastScan);
+    QByteArray many = progressive.left(progressive.size() - 2);
+    for (int i = 0; i < TJPEGImage::MaxScans; ++i)
+        many += scan;
+    many += "\xFF\xD9";
+    EXPECT_EQ(JpegFailure(many), "JPEG error: more than 1000 scans");
+}
+
+TEST(Bitmap, LoadsBmpOnlyAndKeepsItsPictureOnFailure)
+{
+    TBitmap bitmap;
+    bitmap.LoadFromData(Resource(":/forms/frame/BottomCenterImage.bmp"));
+    EXPECT_EQ(bitmap.Width(), 1280);
+    EXPECT_EQ(bitmap.Height(), 12);
+    EXPECT_EQ(bitmap.Canvas().PixelAt(0, 0), 0xCFC8CFu);
+
+    for (const QByteArray& bad : {EncodedJpeg({8, 8}), QByteArray("BM"), QByteArray()}) {
+        try {
+            bitmap.LoadFromData(bad);
+            ADD_FAILURE() << "loaded a non-bitmap";
+        } catch (const EInvalidGraphic& error) {
+            EXPECT_TRUE(error.Message().startsWith("Bitmap image is not valid")) << error.Message().toStdString();
+        }
+        EXPECT_EQ(bitmap.Width(), 1280);
+    }
+}
+
+TEST(Picture, MakesTheNamedGraphicClassAndCopiesOnAssign)
+{
+    TPicture picture;
+    picture.LoadFromData("TJPEGImage", EncodedJpeg({5, 7}));
+    ASSERT_NE(dynamic_cast<TJPEGImage*>(picture.Graphic()), nullptr);
+    TPicture copy;
+    copy.Assign(picture);
+    ASSERT_NE(copy.Graphic(), picture.Graphic());
+    EXPECT_EQ(copy.Graphic()->Width(), 5);
+    EXPECT_EQ(copy.Graphic()->Height(), 7);
+    picture.SetGraphic(nullptr);
+    EXPECT_EQ(copy.Graphic()->Width(), 5);
+    copy.Assign(picture);
+    EXPECT_EQ(copy.Graphic(), nullptr);
+
+    try {
+        picture.LoadFromData("TPngImage", EncodedJpeg({5, 7}));
+        ADD_FAILURE() << "made a graphic of an unknown class";
+    } catch (const EInvalidGraphic& error) {
+        EXPECT_EQ(error.Message(), "Unknown picture class TPngImage");
+    }
+}
+
+class PictureProperties : public ApplicationFixture {
+protected:
+    // Reads a form whose one image has the given picture property.
+    QString ReadFailure(const QString& graphic, const QString& file)
+    {
+        TForm form(nullptr);
+        const QString description =
+            QStringLiteral("<form><control class=\"TImage\" name=\"Glyph\">"
+                           "<property name=\"Picture\" graphic=\"%1\" value=\"%2\"/>"
+                           "</control></form>")
+                .arg(graphic, file);
+        try {
+            TDescriptionReader(form).Read(description.toUtf8());
+        } catch (const EReadError& error) {
+            return error.Message();
+        }
+        return QStringLiteral("read");
+    }
+};
+
+TEST_F(PictureProperties, NameTheControlAndTheCause)
+{
+    EXPECT_EQ(ReadFailure("TJPEGImage", "frame/MinImage.jpg"), "read");
+    EXPECT_EQ(ReadFailure("TJPEGImage", "frame/Missing.jpg"),
+              "Error reading Glyph.Picture: picture frame/Missing.jpg not found");
+    EXPECT_EQ(ReadFailure("TGifImage", "frame/MinImage.jpg"),
+              "Error reading Glyph.Picture: Unknown picture class TGifImage");
+    EXPECT_TRUE(ReadFailure("TJPEGImage", "frame/GetFTopCenterImage.bmp")
+                    .startsWith("Error reading Glyph.Picture: JPEG error: "));
+    EXPECT_TRUE(ReadFailure("TBitmap", "frame/MinImage.jpg")
+                    .startsWith("Error reading Glyph.Picture: Bitmap image is not valid"));
+}
+
+} // namespace
