@@ -14,6 +14,9 @@ start_virtual_display() {
   [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(tr -d '\n' <"$dir/display")"
   rm -rf "$dir"
+  # Whatever session the caller is in, the program runs on this display.
+  export QT_QPA_PLATFORM=xcb
+  unset WAYLAND_DISPLAY
   # Qt wants a private runtime folder; a virtual session has none of its own.
   if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     XDG_RUNTIME_DIR=$(mktemp -d)

@@ -7,7 +7,8 @@
 TBitBtn::TBitBtn(TComponent* owner) : TWinControl(owner), FButton(new QPushButton(this))
 {
     SetTabStop(true);
-    FButton->setAutoDefault(false);
+    // Return presses a focused button, as Space does.
+    FButton->setAutoDefault(true);
     QObject::connect(FButton, &QPushButton::clicked, FButton,
                      [this] { Application->Guard([this] { Click(); }); });
 }

@@ -10,6 +10,8 @@ QFont TFont::ToQFont() const
     font.setItalic(Style & fsItalic);
     font.setUnderline(Style & fsUnderline);
     font.setStrikeOut(Style & fsStrikeOut);
+    // Small Song-style text reads best in crisp pixels, as bitmap fonts draw it.
+    font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
 

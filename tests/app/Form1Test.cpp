@@ -3,6 +3,8 @@
 #include "forms/TBitmap.h"
 #include "forms/TPanel.h"
 
+#include <QApplication>
+
 namespace {
 
 using MainWindow = Form1Fixture;
@@ -22,10 +24,20 @@ TEST_F(MainWindow, TheFirstBoardIsDrawnAtTheImagesStoredSize)
 TEST_F(MainWindow, OpensAsDescribed)
 {
     EXPECT_EQ(Form1->Caption(), "Talvoreth");
+    EXPECT_EQ(Form1->CaptionLabel->Caption(), "Talvoreth");
     EXPECT_EQ(Form1->ClientWidth(), 1012);
     EXPECT_EQ(Form1->ClientHeight(), 703);
     EXPECT_EQ(Form1->BorderStyle(), bsNone);
     EXPECT_EQ(Form1->BorderIcons(), biSystemMenu | biMinimize);
+    EXPECT_EQ(Form1->Color(), 0xCFCFCFu);
+    EXPECT_EQ(Form1->Font().Name, QStringLiteral("宋体"));
+    EXPECT_EQ(Form1->Font().Height, -13);
+    EXPECT_EQ(Form1->btn3->Font().Height, -13) << "inherited";
+    EXPECT_EQ(Form1->CaptionLabel->Font().Height, -12) << "its own";
+    EXPECT_TRUE(Form1->MinImage->Visible());
+    EXPECT_FALSE(Form1->MaxImage->Visible());
+    EXPECT_FALSE(Form1->RestoreImage->Visible());
+    EXPECT_TRUE(Form1->CloseImage->Visible());
     EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
     EXPECT_EQ(Form1->lbl2->Color(), clInfoBk);
     EXPECT_EQ(Form1->lbl4->Caption(), QStringLiteral("Quorvel工作室（www.quorvel.example）"));
@@ -38,14 +50,104 @@ TEST_F(MainWindow, OpensAsDescribed)
     EXPECT_TRUE(Form1->btn3->Enabled());
     EXPECT_FALSE(Form1->FSeeded);
     EXPECT_FALSE(Form1->FStopRequested);
+    // Both descriptions name FormCreate; the board's is the one bound.
+    const THandlerEntry* create = TForm1::StaticClass().FindHandler("formcreate");
+    ASSERT_NE(create, nullptr);
+    EXPECT_EQ(create, &TForm1::StaticClass().Handlers[4]);
+
+    // The frame's controls come first, the board's panel last.
+    const auto& children = Form1->Controls();
+    ASSERT_EQ(children.size(), 8u);
+    EXPECT_EQ(children.front(), Form1->LeftImage);
+    EXPECT_EQ(children.back(), Form1->pnl2);
 
     Fake().Screen = QSize(1024, 768);
     Application->Terminate();
     Application->Run();
     EXPECT_EQ(Form1->BoundsRect(), QRect(6, 32, 1012, 703));
-    EXPECT_EQ(Form1->pnl1->BoundsRect(), QRect(1, 1, 1010, 33));
-    EXPECT_EQ(Form1->img1->BoundsRect(), QRect(1, 34, 1010, 668));
     EXPECT_EQ(Form1->ActiveControl(), Form1->edt1);
+}
+
+TEST_F(MainWindow, ShowsTheBoardInsideTheFrame)
+{
+    Form1->Show();
+    EXPECT_EQ(Form1->TopPanel->BoundsRect(), QRect(0, 0, 1012, 40));
+    EXPECT_EQ(Form1->BottomPanel->BoundsRect(), QRect(0, 691, 1012, 12));
+    EXPECT_EQ(Form1->LeftImage->BoundsRect(), QRect(0, 40, 10, 651));
+    EXPECT_EQ(Form1->RightImage->BoundsRect(), QRect(999, 40, 13, 651));
+    EXPECT_EQ(Form1->pnl2->BoundsRect(), QRect(10, 40, 989, 651));
+    EXPECT_EQ(Form1->pnl1->BoundsRect(), QRect(1, 1, 987, 33));
+    EXPECT_EQ(Form1->img1->BoundsRect(), QRect(1, 34, 987, 616));
+    EXPECT_EQ(Form1->img1->mapTo(Form1, QPoint(0, 0)), QPoint(11, 74));
+    // The bitmap keeps the size it was made at; its far cells live out of sight.
+    EXPECT_EQ(Pixels().size(), QSize(1010, 668));
+    EXPECT_EQ(Form1->FColCount, 202);
+
+    // The bitmap from its top-left corner, pixel for pixel.
+    const QImage shot = Form1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shot.pixel(11, 74), qRgb(188, 188, 188));
+    EXPECT_EQ(shot.pixel(13, 76), qRgb(255, 255, 255));
+    EXPECT_EQ(shot.pixel(16, 80), qRgb(188, 188, 188));
+    // The status label on its pale background.
+    const QRect status(Form1->lbl2->mapTo(Form1, QPoint(0, 0)), Form1->lbl2->size());
+    int background = 0;
+    for (int y = status.top(); y <= status.bottom(); ++y)
+        for (int x = status.left(); x <= status.right(); ++x)
+            background += QColor(shot.pixel(x, y)) == ToQColor(clInfoBk);
+    EXPECT_GT(background, status.width() * status.height() / 2);
+}
+
+TEST_F(MainWindow, FollowsTheWindowsSizeAndCutsTheToolBarOff)
+{
+    Fake().Work = QRect(0, 0, 2560, 1400);
+    Form1->Show();
+    for (const QSize size : {QSize(800, 500), QSize(1012, 703), QSize(2400, 1300)}) {
+        const int w = size.width();
+        const int h = size.height();
+        Form1->SetBounds(0, 0, w, h);
+        EXPECT_EQ(Form1->pnl2->BoundsRect(), QRect(10, 40, w - 23, h - 52)) << w;
+        EXPECT_EQ(Form1->pnl1->BoundsRect(), QRect(1, 1, w - 25, 33)) << w;
+        EXPECT_EQ(Form1->img1->BoundsRect(), QRect(1, 34, w - 25, h - 87)) << w;
+        EXPECT_EQ(Form1->lbl4->Left(), 775);
+        EXPECT_EQ(Form1->btnGo->Left(), 341);
+        EXPECT_EQ(Pixels().size(), QSize(1010, 668));
+    }
+    // Past the bitmap the panel face shows, and the panel's caption at its centre.
+    const QImage panel = Form1->pnl2->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint centre(panel.width() / 2, panel.height() / 2);
+    int ink = 0;
+    for (int y = centre.y() - 8; y <= centre.y() + 8; ++y)
+        for (int x = centre.x() - 20; x <= centre.x() + 20; ++x)
+            ink += qGray(panel.pixel(x, y)) < 128;
+    EXPECT_GT(ink, 5) << "the caption pnl2";
+    EXPECT_EQ(QColor(panel.pixel(1500, 200)), ToQColor(clBtnFace));
+}
+
+TEST_F(MainWindow, TabVisitsTheEnabledControlsAndKeysPressButtons)
+{
+    Form1->Show();
+    QApplication::setActiveWindow(Form1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    const auto focused = [] { return QApplication::focusWidget(); };
+    EXPECT_EQ(focused(), Form1->edt1->FocusWidget());
+    const std::vector<TWinControl*> cycle = {Form1->btn3, Form1->edt2, Form1->btn4, Form1->edt1};
+    for (TWinControl* next : cycle) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        EXPECT_EQ(focused(), next->FocusWidget()) << next->Name().toStdString();
+    }
+    Form1->btnGo->SetEnabled(true);
+    Form1->btn4->FocusWidget()->setFocus();
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), Form1->btnGo->FocusWidget());
+
+    // Space and Return on a focused button press it: Random seeds the board.
+    Form1->btn3->FocusWidget()->setFocus();
+    Form1->edt2->SetText("5");
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_GT(LivingCells(), 0);
+    Form1->btn4->FocusWidget()->setFocus();
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(LivingCells(), 0) << "Clear";
 }
 
 TEST_F(MainWindow, ClicksSeedCellsWithoutEnablingEvolve)

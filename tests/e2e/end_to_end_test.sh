@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts the real program on a virtual display, seeds the board with Random,
-# checks the screen, starts a long Evolve run, closes the window during it and
+# Starts the real program on a virtual display, checks the skinned window,
+# seeds the board with Random, checks the screen, starts a long Evolve run, closes the window during it and
 # checks that the program ends at once with exit code 0.
 set -euo pipefail
 program=$1
@@ -15,6 +15,10 @@ count_blue() { # prints how many pure-blue pixels the screenshot has
   convert "$1" -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \
     -format '%[fx:int(mean*w*h+0.5)]' info:
 }
+count_light() { # prints how many near-white pixels a WxH+X+Y region of the screenshot has
+  convert "$1" -crop "$2" +repage -threshold 80% -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+fail() { echo "FAIL: $*"; exit 1; }
 
 start_virtual_display
 "$program" &
@@ -26,12 +30,25 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$X" = 134 ] && [ "$Y" = 160 ] || { echo "FAIL: window at $X,$Y, not centred"; exit 1; }
 
 import -window "$window" "$work/before.png"
-[ "$(count_blue "$work/before.png")" = 0 ] || { echo "FAIL: blue cells before seeding"; exit 1; }
-# The grid: a line pixel of img1 (window 1 + 10, 34 + 1 + 5) is light grey.
-[ "$(pixel "$work/before.png" 11 40)" = "188,188,188" ] || { echo "FAIL: no grid"; exit 1; }
+[ "$(count_blue "$work/before.png")" = 0 ] || fail "blue cells before seeding"
+# The frame: the title band (row 8 of its bitmap), the white caption over it,
+# the minimise and close glyphs but no maximise glyph between them, the strips.
+[ "$(pixel "$work/before.png" 200 8)" = "47,112,175" ] || fail "no title band"
+[ "$(count_light "$work/before.png" 200x13+406+11)" -gt 10 ] || fail "no caption"
+[ "$(count_light "$work/before.png" 17x15+957+8)" -gt 5 ] || fail "no minimise glyph"
+[ "$(count_light "$work/before.png" 17x15+991+8)" -gt 5 ] || fail "no close glyph"
+[ "$(count_light "$work/before.png" 17x15+974+8)" = 0 ] || fail "a maximise glyph shows"
+for edge in "2 300" "1008 300" "500 700"; do
+  IFS=, read -r r _ _ <<<"$(pixel "$work/before.png" $edge)"
+  [ "$r" -lt 80 ] || fail "no dark edge strip at $edge"
+done
+# The board image starts at (11, 74): grid lines every 5 pixels.
+[ "$(pixel "$work/before.png" 11 74)" = "188,188,188" ] || fail "no grid"
+[ "$(pixel "$work/before.png" 13 76)" = "255,255,255" ] || fail "no blank cell"
+[ "$(pixel "$work/before.png" 16 79)" = "188,188,188" ] || fail "no grid"
 
-# Random ("随机") sits at 76..133 x 4..29 in the tool bar, which starts at (2, 2).
-xdotool mousemove --window "$window" 110 18 click 1
+# The tool bar starts at (11, 41); Random ("随机") is at 76..133 x 4..29 in it.
+xdotool mousemove --window "$window" 115 57 click 1
 sleep 1
 import -window "$window" "$work/after.png"
 blue=$(count_blue "$work/after.png")
@@ -39,13 +56,13 @@ blue=$(count_blue "$work/after.png")
 
 # A million generations: edt1 is at 274..339 x 6..27 and Evolve ("进化") at
 # 341..405 x 4..29 in the tool bar.
-xdotool mousemove --window "$window" 300 18 click 1 key ctrl+a type 1000000
-xdotool mousemove --window "$window" 370 18 click 1
+xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type 1000000
+xdotool mousemove --window "$window" 381 57 click 1
 sleep 1
 import -window "$window" "$work/running.png"
 # The status label (511, 10 in the tool bar) now shows the progress text.
-cmp -s <(convert "$work/after.png" -crop 120x14+513+12 rgb:-) \
-       <(convert "$work/running.png" -crop 120x14+513+12 rgb:-) &&
+cmp -s <(convert "$work/after.png" -crop 120x14+522+51 rgb:-) \
+       <(convert "$work/running.png" -crop 120x14+522+51 rgb:-) &&
   { echo "FAIL: the status line did not change during the run"; exit 1; }
 
 "$close_window" "$window"
@@ -53,5 +70,5 @@ status=0
 wait_for_exit "$pid" 5 || status=$?
 rm -rf "$work"
 [ "$status" = 0 ] || { echo "FAIL: exit code $status"; exit 1; }
-echo "end-to-end: window centred, grid drawn, $blue blue pixels after Random," \
+echo "end-to-end: window centred, frame and grid drawn, $blue blue pixels after Random," \
   "closed during a long run, exit code 0"
