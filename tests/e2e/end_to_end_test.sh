@@ -11,8 +11,8 @@ work=$(mktemp -d)
 pixel() { # prints the colour at x,y of a screenshot as r,g,b
   convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
 }
-count_blue() { # prints how many pure-blue pixels the screenshot has
-  convert "$1" -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \
+count_blue() { # prints how many pure-blue pixels the board image (987 x 616 at 11, 74) has
+  convert "$1" -crop 987x616+11+74 +repage -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \
     -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 count_light() { # prints how many near-white pixels a WxH+X+Y region of the screenshot has
