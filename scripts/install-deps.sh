@@ -10,7 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei
   xdg-utils
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick x11-utils
+  openbox weston qt6-wayland
 )
 
 missing=()

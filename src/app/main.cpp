@@ -1,6 +1,7 @@
 #include "app/EntryRoutine.h"
 #include "app/VersionInfo.h"
 #include "forms/TApplication.h"
+#include "platform/TTerminationSignals.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,5 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(VersionInfo::FileVersion);
     QApplication::setOrganizationName(VersionInfo::CompanyName);
     TApplication application;
+    // A termination request ends the program as closing its window does.
+    TTerminationSignals terminationSignals([] { Application->Terminate(); });
     return RunTalvoreth();
 }

@@ -15,8 +15,6 @@ TApplication::TApplication() : TComponent(nullptr)
     Application = this;
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &FQuitTarget,
-                     [this] { EndSession(); });
 }
 
 TApplication::~TApplication()

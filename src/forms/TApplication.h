@@ -42,7 +42,8 @@ public:
     // Posts the quit request.
     void Terminate();
     bool Terminated() const { return FTerminated; }
-    // Log-off or system shut-down: ends the loop at once.
+    // Ends the loop at once. The session's query before a log-off changes
+    // nothing; the end of the session arrives as a termination signal.
     void EndSession() { FTerminated = true; }
     void Minimize();
 

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs the real program on a headless Wayland compositor (weston) and checks
+# that it maps its window with the title and a drawn buffer, then that a
+# termination request ends it with exit code 0.
+set -euo pipefail
+program=$1
+source "$(dirname "$0")/../../scripts/virtual-display.sh"
+work=$(mktemp -d)
+chmod 700 "$work"
+fail() { echo "FAIL: $*"; [ -f "$work/weston.log" ] && tail -5 "$work/weston.log"; exit 1; }
+
+export XDG_RUNTIME_DIR=$work
+weston --backend=headless-backend.so --socket=talvoreth-test --width=1280 --height=1024 \
+  --idle-time=0 >"$work/weston.log" 2>&1 &
+compositor=$!
+trap 'kill "$compositor" 2>/dev/null || true; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -S "$work/talvoreth-test" ] && break; sleep 0.1; done
+[ -S "$work/talvoreth-test" ] || fail "weston did not start"
+
+unset DISPLAY
+WAYLAND_DISPLAY=talvoreth-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+  "$program" 2>"$work/program.log" &
+pid=$!
+# The protocol log shows the top-level's title and a buffer attached and committed.
+for _ in $(seq 100); do
+  grep -q 'set_title("Talvoreth")' "$work/program.log" &&
+    grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" && break
+  sleep 0.1
+done
+grep -q 'set_title("Talvoreth")' "$work/program.log" || { kill "$pid"; fail "no titled window"; }
+grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" || { kill "$pid"; fail "nothing drawn"; }
+sleep 1
+kill -0 "$pid" || fail "the program ended by itself"
+kill -TERM "$pid"
+status=0
+wait_for_exit "$pid" 5 || status=$?
+[ "$status" = 0 ] || fail "exit code $status"
+echo "wayland: the window was mapped and drawn on weston, and the program ended with exit code 0"
