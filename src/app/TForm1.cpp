@@ -104,20 +104,41 @@ void TForm1::btnGoClick(TComponent*)
     }
     // Converted first, so a bad count leaves the buttons and the label alone.
     const int generations = StrToInt(edt1->Text());
-    FStopRequested = false;
-    btnGo->SetEnabled(false);
-    btnStop->SetEnabled(true);
-    lbl2->SetCaption(QStringLiteral("进化中..."));
-    for (int g = 0; g < generations; ++g) {
-        lbl2->SetCaption(QStringLiteral("进化完成 %1 代.").arg(g + 1));
+    BeginRun(generations);
+    if (FRunning) {
+        // Pressed inside the run's own pump: the run counts anew from here,
+        // and the stack never grows.
+        if (FRunTotal > 0)
+            ShowProgress();
+        return;
+    }
+    FRunning = true;
+    for (FRunIndex = 0; FRunIndex < FRunTotal; ++FRunIndex) {
+        ShowProgress();
         Application->ProcessMessages();
         // A quit taken by the pump ends the run, so closing the window works.
-        if (FStopRequested || Application->Terminated())
+        if (FStopRequested || Application->Terminated() || FRunIndex >= FRunTotal)
             break;
         FBoard.Generation(img1->Canvas());
     }
+    FRunning = false;
     btnGo->SetEnabled(true);
     btnStop->SetEnabled(false);
+}
+
+void TForm1::BeginRun(int generations)
+{
+    FStopRequested = false;
+    FRunTotal = generations;
+    FRunIndex = 0;
+    btnGo->SetEnabled(false);
+    btnStop->SetEnabled(true);
+    lbl2->SetCaption(QStringLiteral("进化中..."));
+}
+
+void TForm1::ShowProgress()
+{
+    lbl2->SetCaption(QStringLiteral("进化完成 %1 代.").arg(FRunIndex + 1));
 }
 
 void TForm1::lbl4Click(TComponent*)

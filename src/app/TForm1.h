@@ -53,6 +53,16 @@ public:
 
 private:
     int NextRandom() { return static_cast<int>(FRandom() >> 1); }
+    // Puts the run buttons and the label in their running state and (re)starts
+    // the count of the run.
+    void BeginRun(int generations);
+    void ShowProgress();
+
+    // The run in progress: it is never entered twice; Evolve pressed inside
+    // its pump restarts it.
+    bool FRunning = false;
+    int FRunTotal = 0;
+    int FRunIndex = 0;
 
     TLifeBoard FBoard{FRowCount, FColCount};
     std::mt19937 FRandom;

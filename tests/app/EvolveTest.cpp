@@ -153,22 +153,114 @@ TEST_F(Evolve, ClosingTheWindowEndsTheRunAndThenTheProgram)
     EXPECT_TRUE(runReturned);
 }
 
-TEST_F(Evolve, ANestedRunStartedInsideThePumpRunsToItsEndFirst)
+TEST_F(Evolve, EvolveAfterRandomDuringARunRestartsIt)
 {
-    SeedAndRemember("1000");
     Form1->edt1->SetText("5");
-    QStringList log;
-    AtPump(2, [&] {
+    Press(Form1->btn3);
+    QStringList labels;
+    for (int pump = 1; pump <= 6; ++pump)
+        AtPump(pump, [&] { labels << Form1->lbl2->Caption(); });
+    AtPump(3, [&] {
         Press(Form1->btn3); // re-enables Evolve during the run
-        Form1->edt1->SetText("3");
-        Press(Form1->btnGo);
-        log << Form1->lbl2->Caption();
         EXPECT_TRUE(Form1->btnGo->Enabled());
-        EXPECT_FALSE(Form1->btnStop->Enabled());
+        Form1->edt1->SetText("4");
+        Press(Form1->btnGo);
+        // Back in the running state at once, counting from 1.
+        EXPECT_FALSE(Form1->btnGo->Enabled());
+        EXPECT_TRUE(Form1->btnStop->Enabled());
+        EXPECT_EQ(Form1->lbl2->Caption(), Progress(1));
     });
     Press(Form1->btnGo);
-    EXPECT_EQ(log, QStringList({Progress(3)}));
-    EXPECT_EQ(Form1->lbl2->Caption(), Progress(5));
+    // Generations 1 and 2 of the first count, then four of the second.
+    EXPECT_EQ(labels, QStringList({Progress(1), Progress(2), Progress(3), Progress(2),
+                                   Progress(3), Progress(4)}));
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(4));
+    ExpectIdle();
+}
+
+TEST_F(Evolve, StopThenEvolveInTheSamePumpGoesOnRunning)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("6");
+    AtPump(2, [&] {
+        Press(Form1->btnStop);
+        Form1->edt1->SetText("3");
+        Press(Form1->btnGo);
+        EXPECT_FALSE(Form1->FStopRequested);
+        EXPECT_TRUE(Form1->btnStop->Enabled());
+    });
+    Press(Form1->btnGo);
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(3));
+    ExpectIdle();
+    EXPECT_TRUE(BoardIsReferenceAfter(1 + 3));
+}
+
+TEST_F(Evolve, AThousandRestartsNeverNestRuns)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("2");
+    int restarts = 0;
+    std::function<void()> restart = [&] {
+        Press(Form1->btn3);
+        Press(Form1->btnGo);
+        if (++restarts < 1000)
+            AtPump(1, restart);
+    };
+    AtPump(1, restart);
+    Press(Form1->btnGo);
+    EXPECT_EQ(restarts, 1000);
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(2));
+    ExpectIdle();
+}
+
+TEST_F(Evolve, ABadCountDuringARunChangesNothing)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("3");
+    AtPump(2, [&] {
+        Press(Form1->btnStop);
+        Form1->edt1->SetText("x");
+        Press(Form1->btnGo);
+        EXPECT_TRUE(Form1->FStopRequested);
+        EXPECT_TRUE(Form1->btnGo->Enabled());
+    });
+    Press(Form1->btnGo);
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(2));
+    ExpectIdle();
+    EXPECT_TRUE(BoardIsReferenceAfter(1));
+}
+
+TEST_F(Evolve, SequencesAUserMakes)
+{
+    // Random with no seeds enables Evolve; then a line seeded by clicks.
+    Form1->edt2->SetText("0");
+    Press(Form1->btn3);
+    for (int c = 10; c <= 12; ++c)
+        ClickBoard({TLifeBoard::SampleX(c) + 1, TLifeBoard::SampleY(20) + 1});
+    Form1->edt1->SetText("1");
+    Press(Form1->btnGo);
+    EXPECT_EQ(LivingCells(), 4);
+    for (const auto& [r, c] : {std::pair{19, 11}, {19, 12}, {20, 10}, {20, 12}})
+        EXPECT_TRUE(TLifeBoard::IsAlive(Canvas(), r, c)) << r << "," << c;
+    ExpectIdle();
+
+    // Stop during a run, then Evolve again: a whole new run.
+    Form1->edt1->SetText("50");
+    AtPump(2, [] { Press(Form1->btnStop); });
+    Press(Form1->btnGo);
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(2));
+    Form1->edt1->SetText("3");
+    Press(Form1->btnGo);
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(3));
+    ExpectIdle();
+
+    // Clear after a finished run, then Evolve: the board is not seeded.
+    Press(Form1->btn4);
+    EXPECT_EQ(LivingCells(), 0);
+    Press(Form1->btnGo);
+    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
+    EXPECT_EQ(Fake().MessageBoxes[0].Text, QStringLiteral("没有初始化,请随机单击空白格后再试!"));
+    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
     ExpectIdle();
 }
 
