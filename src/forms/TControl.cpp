@@ -7,6 +7,9 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 TShiftState ShiftStateOf(const QMouseEvent& event)
@@ -444,6 +447,7 @@ void TControl::RequestAlign()
 
 void TControl::mousePressEvent(QMouseEvent* event)
 {
+    FLastPress = event->globalPosition().toPoint();
     const QPoint at = event->position().toPoint();
     Application->Guard([&] {
         if (event->button() == Qt::LeftButton) {
@@ -457,6 +461,14 @@ void TControl::mousePressEvent(QMouseEvent* event)
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // Quick clicks on neighbouring spots (a board's cells are 5 pixels apart)
+    // are two presses; only presses close together make a double-click.
+    const QPoint offset = event->globalPosition().toPoint() - FLastPress;
+    if (std::max(std::abs(offset.x()), std::abs(offset.y())) > DoubleClickDistance) {
+        mousePressEvent(event);
+        return;
+    }
+    FLastPress = event->globalPosition().toPoint();
     const QPoint at = event->position().toPoint();
     Application->Guard([&] {
         if (event->button() == Qt::LeftButton) {

@@ -157,6 +157,8 @@ private:
     TColor FColor = clWindow;
     bool FParentColor = true;
     QString FCaption;
+    static constexpr int DoubleClickDistance = 2;
+    QPoint FLastPress;
     bool FMouseCapture = false;
     bool FLeftButtonDown = false;
     bool FClickPending = false;

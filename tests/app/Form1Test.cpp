@@ -4,6 +4,7 @@
 #include "forms/TPanel.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 
 namespace {
 
@@ -162,6 +163,36 @@ TEST_F(MainWindow, ClicksSeedCellsWithoutEnablingEvolve)
     ClickBoard({14, 9}); // the same cell again: it stays alive
     EXPECT_TRUE(TLifeBoard::IsAlive(Canvas(), 1, 2));
     EXPECT_EQ(LivingCells(), 1);
+}
+
+TEST_F(MainWindow, QuickClicksOnNeighbouringCellsEachSeedTheirCell)
+{
+    Form1->Show();
+    // The second press comes as a double-click when it is quick and within
+    // the desktop's distance; one cell's pitch away it is a press of its own.
+    const auto quickSecondClick = [](QWidget* widget, QPoint at) {
+        const QPointF global = widget->mapToGlobal(QPointF(at));
+        QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(at), global, Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &release);
+    };
+    ClickBoard({13, 8});
+    Fake().Cursor = Form1->img1->mapToGlobal(QPoint(18, 8));
+    quickSecondClick(Form1->img1, {18, 8});
+    EXPECT_TRUE(TLifeBoard::IsAlive(Canvas(), 1, 2));
+    EXPECT_TRUE(TLifeBoard::IsAlive(Canvas(), 1, 3));
+
+    // Close together it is a double-click: the control box closes the window.
+    QTest::mouseClick(Form1->ControlBoxImage, Qt::LeftButton, {}, QPoint(5, 5));
+    quickSecondClick(Form1->ControlBoxImage, {8, 5});
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Application->Terminated());
+    quickSecondClick(Form1->ControlBoxImage, {9, 6});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Application->Terminated());
 }
 
 TEST_F(MainWindow, AClickOnAGridLineSeedsNothingButMarksTheBoardSeeded)
