@@ -9,6 +9,7 @@ packages=(
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei
+  qt6-translations-l10n
   xdg-utils
   xvfb xauth xdotool imagemagick
 )

@@ -1,9 +1,11 @@
 #include "app/EntryRoutine.h"
+#include "app/QtTranslations.h"
 #include "app/VersionInfo.h"
 #include "forms/TApplication.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -12,6 +14,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
     QApplication::setApplicationVersion(VersionInfo::FileVersion);
     QApplication::setOrganizationName(VersionInfo::CompanyName);
+    // Qt's own texts (message box buttons, edit menus) in the desktop's language.
+    InstallQtTranslations(QLocale::system());
     TApplication application;
     return RunTalvoreth();
 }
