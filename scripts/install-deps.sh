@@ -12,6 +12,7 @@ packages=(
   qt6-translations-l10n
   xdg-utils
   xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -14,6 +14,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
     QApplication::setApplicationVersion(VersionInfo::FileVersion);
     QApplication::setOrganizationName(VersionInfo::CompanyName);
+    // The installed desktop entry's name, which Wayland compositors match windows with.
+    QApplication::setDesktopFileName(QStringLiteral("example.quorvel.Talvoreth"));
     // Qt's own texts (message box buttons, edit menus) in the desktop's language.
     InstallQtTranslations(QLocale::system());
     TApplication application;
