@@ -13,6 +13,7 @@ packages=(
   xdg-utils
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream
+  dpkg-dev file
 )
 
 missing=()
