@@ -1,10 +1,11 @@
 # Helpers for running the program on a virtual X display; source this file.
 
 # Starts Xvfb on a free display and exports DISPLAY; stops it when the shell exits.
+# $1 is the screen size, WIDTHxHEIGHT, 1280x1024 when not given.
 start_virtual_display() {
-  local dir
+  local size=${1:-1280x1024} dir
   dir=$(mktemp -d)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
   VIRTUAL_DISPLAY_PID=$!
   trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
   for _ in $(seq 100); do
