@@ -41,3 +41,24 @@ wait_for_exit() {
   echo "the program did not end within $seconds s" >&2
   return 124
 }
+
+# Starts program $1 on the display, waits for its main window, saves a
+# screenshot of the window to $2 and closes it with the helper $3. A command
+# given in $4 runs first, with the window id as its argument. Returns the
+# program's exit code.
+capture_main_window() {
+  local program=$1 shot=$2 close_window=$3 prepare=${4:-} pid window status=0
+  "$program" &
+  pid=$!
+  window=$(wait_for_main_window) ||
+    { kill "$pid"; echo "the main window did not appear" >&2; return 1; }
+  sleep 1
+  if [ -n "$prepare" ]; then
+    "$prepare" "$window" || { kill "$pid"; echo "$prepare failed" >&2; return 1; }
+    sleep 1
+  fi
+  import -window "$window" "$shot"
+  "$close_window" "$window"
+  wait_for_exit "$pid" 10 || status=$?
+  return "$status"
+}
