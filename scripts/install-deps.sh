@@ -9,9 +9,12 @@ packages=(
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei
+  qt6-translations-l10n
   xdg-utils
   xvfb xauth xdotool imagemagick x11-utils
   openbox weston qt6-wayland
+  desktop-file-utils appstream
+  dpkg-dev file
 )
 
 missing=()

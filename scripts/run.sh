@@ -14,13 +14,7 @@ shot="$PWD/build/talvoreth-screenshot.png"
 echo "No display found: starting Talvoreth on a virtual display (Xvfb); the screenshot goes to $shot."
 source scripts/virtual-display.sh
 start_virtual_display
-"$program" &
-pid=$!
-window=$(wait_for_main_window) || { kill "$pid"; echo "the main window did not appear" >&2; exit 1; }
-sleep 1
-import -window "$window" "$shot"
-build/tools/close-x11-window "$window"
 status=0
-wait_for_exit "$pid" 10 || status=$?
+capture_main_window "$program" "$shot" build/tools/close-x11-window || status=$?
 echo "Screenshot saved to $shot; Talvoreth closed with exit code $status."
 exit "$status"

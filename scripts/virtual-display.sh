@@ -1,10 +1,11 @@
 # Helpers for running the program on a virtual X display; source this file.
 
 # Starts Xvfb on a free display and exports DISPLAY; stops it when the shell exits.
+# $1 is the screen size, WIDTHxHEIGHT, 1280x1024 when not given.
 start_virtual_display() {
-  local dir
+  local size=${1:-1280x1024} dir
   dir=$(mktemp -d)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
   VIRTUAL_DISPLAY_PID=$!
   trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
   for _ in $(seq 100); do
@@ -42,4 +43,25 @@ wait_for_exit() {
   kill -9 "$pid" 2>/dev/null || true
   echo "the program did not end within $seconds s" >&2
   return 124
+}
+
+# Starts program $1 on the display, waits for its main window, saves a
+# screenshot of the window to $2 and closes it with the helper $3. A command
+# given in $4 runs first, with the window id as its argument. Returns the
+# program's exit code.
+capture_main_window() {
+  local program=$1 shot=$2 close_window=$3 prepare=${4:-} pid window status=0
+  "$program" &
+  pid=$!
+  window=$(wait_for_main_window) ||
+    { kill "$pid"; echo "the main window did not appear" >&2; return 1; }
+  sleep 1
+  if [ -n "$prepare" ]; then
+    "$prepare" "$window" || { kill "$pid"; echo "$prepare failed" >&2; return 1; }
+    sleep 1
+  fi
+  import -window "$window" "$shot"
+  "$close_window" "$window"
+  wait_for_exit "$pid" 10 || status=$?
+  return "$status"
 }

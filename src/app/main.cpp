@@ -1,10 +1,12 @@
 #include "app/EntryRoutine.h"
+#include "app/QtTranslations.h"
 #include "app/VersionInfo.h"
 #include "forms/TApplication.h"
 #include "platform/TTerminationSignals.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char* argv[])
 {
@@ -13,6 +15,10 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));
     QApplication::setApplicationVersion(VersionInfo::FileVersion);
     QApplication::setOrganizationName(VersionInfo::CompanyName);
+    // The installed desktop entry's name, which Wayland compositors match windows with.
+    QApplication::setDesktopFileName(QStringLiteral("example.quorvel.Talvoreth"));
+    // Qt's own texts (message box buttons, edit menus) in the desktop's language.
+    InstallQtTranslations(QLocale::system());
     TApplication application;
     // A termination request ends the program as closing its window does.
     TTerminationSignals terminationSignals([] { Application->Terminate(); });
