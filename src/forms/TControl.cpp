@@ -463,8 +463,8 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // Quick clicks on neighbouring spots (a board's cells are 5 pixels apart)
     // are two presses; only presses close together make a double-click.
-    const QPoint offset = event->globalPosition().toPoint() - FLastPress;
-    if (std::max(std::abs(offset.x()), std::abs(offset.y())) > DoubleClickDistance) {
+    const QPoint offset = event->globalPosition().toPoint() - FLastPress.value_or(QPoint());
+    if (FLastPress && std::max(std::abs(offset.x()), std::abs(offset.y())) > DoubleClickDistance) {
         mousePressEvent(event);
         return;
     }

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class TWinControl;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -158,7 +160,8 @@ private:
     bool FParentColor = true;
     QString FCaption;
     static constexpr int DoubleClickDistance = 2;
-    QPoint FLastPress;
+    // Where the last press of this control was, on the screen.
+    std::optional<QPoint> FLastPress;
     bool FMouseCapture = false;
     bool FLeftButtonDown = false;
     bool FClickPending = false;

@@ -252,9 +252,13 @@ TEST_F(Frame, MaximiseAndRestoreSwapTheGlyphsAndTheGripCursors)
 TEST_F(Frame, TheCaptionDoubleClickTogglesMaximisation)
 {
     ShowAt({100, 100, 536, 353});
-    QTest::mouseDClick(FFrame->CaptionLabel, Qt::LeftButton, {}, QPoint(50, 5));
+    const auto doubleClick = [&] {
+        QTest::mouseClick(FFrame->CaptionLabel, Qt::LeftButton, {}, QPoint(50, 5));
+        QTest::mouseDClick(FFrame->CaptionLabel, Qt::LeftButton, {}, QPoint(50, 5));
+    };
+    doubleClick();
     EXPECT_EQ(FFrame->WindowState(), wsMaximized);
-    QTest::mouseDClick(FFrame->CaptionLabel, Qt::LeftButton, {}, QPoint(50, 5));
+    doubleClick();
     EXPECT_EQ(FFrame->WindowState(), wsNormal);
 }
 
