@@ -70,12 +70,25 @@ std::optional<int> Parse(const QString& text)
     return ParseDecimal(text, pos);
 }
 
+// A message box holding a value of thousands of characters would be wider
+// than the screen: the middle of a long value gives way to an ellipsis.
+QString ShownValue(const QString& text)
+{
+    constexpr int longest = 60;
+    if (text.size() <= longest)
+        return text;
+    const int head = (longest - 1) / 2 + (longest - 1) % 2;
+    const int tail = longest - 1 - head;
+    return text.left(head) + QChar(0x2026) + text.right(tail);
+}
+
 } // namespace
 
 int StrToInt(const QString& text)
 {
     const std::optional<int> value = Parse(text);
     if (!value)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw EConvertError(
+            QStringLiteral("'%1' is not a valid integer value").arg(ShownValue(text)));
     return *value;
 }

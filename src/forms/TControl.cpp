@@ -317,10 +317,12 @@ void TControl::FontChanged()
 {
     const TFont& font = Font();
     setFont(font.ToQFont());
+    // The disabled group keeps the style's own look, so a disabled control
+    // shows that it is.
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, ToQColor(font.Color));
-    colours.setColor(QPalette::ButtonText, ToQColor(font.Color));
-    colours.setColor(QPalette::Text, ToQColor(font.Color));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+            colours.setColor(group, role, ToQColor(font.Color));
     setPalette(colours);
     update();
 }

@@ -75,7 +75,8 @@ void TLabel::paintEvent(QPaintEvent*)
     if (!FTransparent)
         painter.fillRect(rect(), ToQColor(Color()));
     painter.setFont(Font().ToQFont());
-    painter.setPen(ToQColor(Font().Color));
+    painter.setPen(isEnabled() ? ToQColor(Font().Color)
+                               : palette().color(QPalette::Disabled, QPalette::WindowText));
     const Qt::Alignment horizontal = FAlignment == taCenter        ? Qt::AlignHCenter
                                      : FAlignment == taRightJustify ? Qt::AlignRight
                                                                     : Qt::AlignLeft;

@@ -124,6 +124,27 @@ TEST_F(MainWindow, FollowsTheWindowsSizeAndCutsTheToolBarOff)
     EXPECT_EQ(QColor(panel.pixel(1500, 200)), ToQColor(clBtnFace));
 }
 
+TEST_F(MainWindow, DisabledControlsLookDisabled)
+{
+    Form1->Show();
+    // The darkest pixel of a control: its text.
+    const auto darkest = [](QWidget* widget) {
+        const QImage shot = widget->grab().toImage();
+        int dark = 255;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 4; x < shot.width() - 4; ++x)
+                dark = std::min(dark, qGray(shot.pixel(x, y)));
+        return dark;
+    };
+    for (TControl* control : std::vector<TControl*>{Form1->btnGo, Form1->edt1, Form1->lbl1}) {
+        control->SetEnabled(false);
+        const int disabled = darkest(control);
+        control->SetEnabled(true);
+        const int enabled = darkest(control);
+        EXPECT_GT(disabled, enabled + 40) << control->Name().toStdString();
+    }
+}
+
 TEST_F(MainWindow, TabVisitsTheEnabledControlsAndKeysPressButtons)
 {
     Form1->Show();

@@ -111,6 +111,11 @@ struct GenerationCase {
     Cells after;
 };
 
+void PrintTo(const GenerationCase& generationCase, std::ostream* out)
+{
+    *out << generationCase.name;
+}
+
 class OneGeneration : public Board, public ::testing::WithParamInterface<GenerationCase> {};
 
 TEST_P(OneGeneration, UpdatesInPlaceInReadingOrder)

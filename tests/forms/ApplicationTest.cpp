@@ -115,6 +115,19 @@ struct ShowCase {
     TWindowState State;
 };
 
+void PrintTo(const ShowCase& showCase, std::ostream* out)
+{
+    *out << "show command " << showCase.Command << ", state " << showCase.State;
+}
+
+std::string ShowCommandName(const ::testing::TestParamInfo<ShowCase>& info)
+{
+    static const char* const names[] = {"Hide",   "ShowNormal", "ShowMinimized", "ShowMaximized",
+                                        "ShowNoActivate", "Show", "Minimize", "ShowMinNoActive",
+                                        "ShowNA", "Restore",   "ShowDefault"};
+    return names[info.param.Command];
+}
+
 class StartupShowCommand : public ApplicationLoop, public ::testing::WithParamInterface<ShowCase> {};
 
 // Maximised and minimised without activation are honoured; the rest open normally.
@@ -134,7 +147,8 @@ INSTANTIATE_TEST_SUITE_P(ShowCommands, StartupShowCommand,
                                            ShowCase{SW_SHOWMINNOACTIVE, wsMinimized},
                                            ShowCase{SW_SHOWMINIMIZED, wsNormal},
                                            ShowCase{SW_SHOWNORMAL, wsNormal},
-                                           ShowCase{SW_SHOWDEFAULT, wsNormal}));
+                                           ShowCase{SW_SHOWDEFAULT, wsNormal}),
+                         ShowCommandName);
 
 TEST_F(ApplicationLoop, TheFirstEnabledTabStopTakesTheFocus)
 {

@@ -1,6 +1,8 @@
 #include "forms/Exceptions.h"
 #include "forms/StrToInt.h"
 
+#include "support/TestNames.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,6 +11,11 @@ struct Accepted {
     const char* text;
     int value;
 };
+
+void PrintTo(const Accepted& accepted, std::ostream* out)
+{
+    *out << '"' << accepted.text << "\" is " << accepted.value;
+}
 
 class StrToIntAccepts : public ::testing::TestWithParam<Accepted> {};
 
@@ -25,7 +32,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Accepted{"-2147483648", -2147483647 - 1}, Accepted{"$2A", 42},
                       Accepted{"x2a", 42}, Accepted{"X2A", 42}, Accepted{"0x2A", 42},
                       Accepted{"0X2a", 42}, Accepted{"  $10", 16}, Accepted{"$FFFFFFFF", -1},
-                      Accepted{"$80000000", -2147483647 - 1}, Accepted{"$000000001", 1}));
+                      Accepted{"$80000000", -2147483647 - 1}, Accepted{"$000000001", 1},
+                      Accepted{"000000000000000000000000042", 42},
+                      Accepted{"$00000000000000000000000FF", 255},
+                      Accepted{"-0000000000000000000002147483648", -2147483647 - 1}),
+    [](const ::testing::TestParamInfo<Accepted>& info) {
+        return TestNameOf(QString::fromUtf8(info.param.text));
+    });
 
 class StrToIntRejects : public ::testing::TestWithParam<const char*> {};
 
@@ -40,9 +53,36 @@ TEST_P(StrToIntRejects, RaisesTheConversionError)
     }
 }
 
+TEST(StrToIntMessage, ElidesTheMiddleOfALongValue)
+{
+    const QString digits = QString(10240, u'7') + QStringLiteral("x");
+    try {
+        StrToInt(QStringLiteral("12345") + digits);
+        FAIL() << "accepted a long text";
+    } catch (const EConvertError& error) {
+        const QString shown = QStringLiteral("12345") + QString(25, u'7') + QChar(0x2026) +
+                              QString(28, u'7') + QStringLiteral("x");
+        EXPECT_EQ(shown.size(), 60);
+        EXPECT_EQ(error.Message(), QStringLiteral("'%1' is not a valid integer value").arg(shown));
+    }
+    const QString sixty(60, u'a');
+    try {
+        StrToInt(sixty);
+    } catch (const EConvertError& error) {
+        EXPECT_TRUE(error.Message().contains(sixty)) << "60 characters show whole";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(IntegerSyntax, StrToIntRejects,
                          ::testing::Values("", " ", "abc", "42 ", "4 2", "2147483648",
                                            "-2147483649", "+", "-", "$", "0x", "-$10", "+$10",
-                                           "$100000000", "$G", "1.5", "\t42", "４２"));
+                                           "$100000000", "$G", "1.5", "\t42", "４２",
+                                           "99999999999999999999999999",
+                                           "-18446744073709551616", "4294967296",
+                                           "$FFFFFFFFFFFFFFFFFFFF", "$10000000000000000",
+                                           "0x1FFFFFFFF"),
+                         [](const ::testing::TestParamInfo<const char*>& info) {
+                             return TestNameOf(QString::fromUtf8(info.param));
+                         });
 
 } // namespace

@@ -20,6 +20,11 @@ QByteArray Read(const QString& file)
     return resource.readAll();
 }
 
+void PrintTo(const TArtwork& artwork, std::ostream* out)
+{
+    *out << artwork.File;
+}
+
 class JpegArtwork : public ::testing::TestWithParam<TArtwork> {};
 
 // Baseline, 8-bit, three components, none of them subsampled.
@@ -68,6 +73,11 @@ struct TBand {
     int Width;
     std::vector<std::vector<QRgb>> Rows;
 };
+
+void PrintTo(const TBand& band, std::ostream* out)
+{
+    *out << band.File;
+}
 
 class BandArtwork : public ::testing::TestWithParam<TBand> {};
 
