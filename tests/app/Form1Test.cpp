@@ -124,6 +124,20 @@ TEST_F(MainWindow, FollowsTheWindowsSizeAndCutsTheToolBarOff)
     EXPECT_EQ(QColor(panel.pixel(1500, 200)), ToQColor(clBtnFace));
 }
 
+TEST_F(MainWindow, KeepsTheFocusedControlWhenHiddenAndShownAgain)
+{
+    Form1->Show();
+    QApplication::setActiveWindow(Form1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    Form1->edt2->FocusWidget()->setFocus();
+    Form1->SetVisible(false);
+    Form1->Show();
+    QApplication::setActiveWindow(Form1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+    EXPECT_EQ(QApplication::focusWidget(), Form1->edt2->FocusWidget());
+    EXPECT_EQ(Form1->ActiveControl(), Form1->edt1) << "chosen at the first showing only";
+}
+
 TEST_F(MainWindow, DisabledControlsLookDisabled)
 {
     Form1->Show();
