@@ -7,7 +7,11 @@ program=$1
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 work=$(mktemp -d)
 chmod 700 "$work"
-fail() { echo "FAIL: $*"; [ -f "$work/weston.log" ] && tail -5 "$work/weston.log"; exit 1; }
+fail() { # reports, with what the program said besides the protocol log
+  echo "FAIL: $*"
+  grep -v '^\[[0-9. ]*\] ' "$work/program.log" 2>/dev/null | tail -40
+  exit 1
+}
 
 export XDG_RUNTIME_DIR=$work
 weston --backend=headless-backend.so --socket=talvoreth-test --width=1280 --height=1024 \
