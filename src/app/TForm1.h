@@ -14,8 +14,9 @@ class TPanel;
 // The main window: a tool bar over the Life board, inside the skinned frame.
 // The board lives in the pixels of img1's bitmap; the four fields below are
 // all the state it has.
-class TForm1 : public TNeoForm {
-public:
+class TForm1 : public TNeoForm
+{
+  public:
     explicit TForm1(TComponent* owner) : TNeoForm(owner) {}
 
     static const TFormClass& StaticClass();
@@ -51,7 +52,7 @@ public:
 
     static const QString MakerPage;
 
-private:
+  private:
     int NextRandom() { return static_cast<int>(FRandom() >> 1); }
     // Puts the run buttons and the label in their running state and (re)starts
     // the count of the run.

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-namespace {
+namespace
+{
 
 std::optional<int> HexDigit(QChar ch)
 {

@@ -10,8 +10,9 @@ class TForm;
 
 // The one application object: title, main form, message loop and the error
 // report that every call from Qt into program code ends in.
-class TApplication : public TComponent {
-public:
+class TApplication : public TComponent
+{
+  public:
     // Needs a QApplication; becomes the global Application.
     TApplication();
     ~TApplication() override;
@@ -24,8 +25,7 @@ public:
     // Makes a form of class T owned by the application. The reference holds
     // the form while its descriptions are read and its OnCreate runs, and is
     // reset to null if that fails. The first form made is the main form.
-    template <class T>
-    void CreateForm(T*& reference);
+    template <class T> void CreateForm(T*& reference);
 
     TForm* MainForm() const { return FMainForm; }
 
@@ -51,8 +51,7 @@ public:
     // capture, drops EAbort, shows any other message in a stop box.
     void HandleException() noexcept;
     // Runs f, reporting whatever escapes it.
-    template <class F>
-    void Guard(F&& f) noexcept
+    template <class F> void Guard(F&& f) noexcept
     {
         try {
             f();
@@ -64,7 +63,7 @@ public:
     TControl* CaptureControl() const { return FCaptureControl; }
     void SetCaptureControl(TControl* control) { FCaptureControl = control; }
 
-private:
+  private:
     void ShowMainWindow();
     void ShowException(const QString& message);
 
@@ -79,8 +78,7 @@ private:
 
 extern TApplication* Application;
 
-template <class T>
-void TApplication::CreateForm(T*& reference)
+template <class T> void TApplication::CreateForm(T*& reference)
 {
     T* form = new T(this);
     reference = form;

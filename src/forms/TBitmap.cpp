@@ -50,7 +50,8 @@ void TBitmap::LoadFromData(const QByteArray& data)
     reader.setAutoDetectImageFormat(false);
     QImage image = reader.read();
     if (image.isNull())
-        throw EInvalidGraphic(QStringLiteral("Bitmap image is not valid: %1").arg(reader.errorString()));
+        throw EInvalidGraphic(
+            QStringLiteral("Bitmap image is not valid: %1").arg(reader.errorString()));
     // The canvas works on the raster it was made for.
     FCanvas.reset();
     FImage = image.convertToFormat(QImage::Format_RGB32);

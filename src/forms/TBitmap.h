@@ -10,8 +10,9 @@ class TCanvas;
 
 // A 32-bit raster that reads back exactly what was written. A new bitmap is
 // all white; its canvas is made on the first request. It loads BMP files.
-class TBitmap : public TGraphic {
-public:
+class TBitmap : public TGraphic
+{
+  public:
     TBitmap();
     // Raises EOutOfResources when the raster cannot be allocated.
     TBitmap(int width, int height);
@@ -27,7 +28,7 @@ public:
     TCanvas& Canvas();
     const QImage& Image() const { return FImage; }
 
-private:
+  private:
     QImage FImage;
     std::unique_ptr<TCanvas> FCanvas;
 };

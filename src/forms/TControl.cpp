@@ -10,7 +10,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 
 TShiftState ShiftStateOf(const QMouseEvent& event)
 {
@@ -45,8 +46,7 @@ TMouseButton ButtonOf(const QMouseEvent& event)
 }
 
 // A setter of one member of a control's font, for "Font.…" properties.
-template <class Apply>
-auto FontSetter(Apply apply)
+template <class Apply> auto FontSetter(Apply apply)
 {
     return [apply](TControl& control, const QString& value) {
         TFont font = control.Font();
@@ -321,7 +321,8 @@ void TControl::FontChanged()
     // shows that it is.
     QPalette colours = palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        for (const QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
             colours.setColor(group, role, ToQColor(font.Color));
     setPalette(colours);
     update();
@@ -497,8 +498,7 @@ void TControl::mouseMoveEvent(QMouseEvent* event)
 void TControl::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    const bool click =
-        event->button() == Qt::LeftButton && FClickPending && rect().contains(at);
+    const bool click = event->button() == Qt::LeftButton && FClickPending && rect().contains(at);
     const bool heard = HearsMouseAt(at);
     if (event->button() == Qt::LeftButton || !event->buttons())
         ReleaseCapture();

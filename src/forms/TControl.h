@@ -32,8 +32,9 @@ enum TCursor {
 // alignment and anchors, visibility, font, colour, hint, cursor and the mouse
 // events. A Qt widget underneath; the bounds here are the truth and the widget
 // follows them.
-class TControl : public QWidget, public TComponent {
-public:
+class TControl : public QWidget, public TComponent
+{
+  public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
@@ -119,7 +120,7 @@ public:
     // Called when the parent's client size changes, for anchored controls.
     void ApplyAnchors(QSize parentSize);
 
-protected:
+  protected:
     friend class TWinControl;
     virtual void Resized() {}
     virtual void TextChanged() { update(); }
@@ -133,7 +134,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void UpdateToolTip();
     void Capture();
     bool HearsMouseAt(QPoint at) const;

@@ -15,7 +15,8 @@
 #include <functional>
 #include <map>
 
-namespace {
+namespace
+{
 
 [[noreturn]] void Malformed(const QXmlStreamReader& xml)
 {
@@ -34,8 +35,7 @@ QString RequiredAttribute(const QXmlStreamReader& xml, const char* name)
     return value;
 }
 
-template <class T>
-TControl* Make(TComponent* owner)
+template <class T> TControl* Make(TComponent* owner)
 {
     return new T(owner);
 }
@@ -126,7 +126,7 @@ void TDescriptionReader::ReadControl(QXmlStreamReader& xml, TControl& parent)
 TControl* TDescriptionReader::CreateControl(const QString& className)
 {
     static const std::map<QString, std::function<TControl*(TComponent*)>> classes = {
-        {"TPanel", Make<TPanel>}, {"TImage", Make<TImage>}, {"TLabel", Make<TLabel>},
+        {"TPanel", Make<TPanel>},   {"TImage", Make<TImage>}, {"TLabel", Make<TLabel>},
         {"TBitBtn", Make<TBitBtn>}, {"TEdit", Make<TEdit>},
     };
     const auto found = classes.find(className);

@@ -24,15 +24,16 @@ class TWinControl;
 // parent before its own properties. Controls are bound to the form's fields by
 // name, and "On…" properties to the form's handlers by name, searched in the
 // form's own class first, then its bases.
-class TDescriptionReader {
-public:
+class TDescriptionReader
+{
+  public:
     explicit TDescriptionReader(TForm& form) : FForm(form) {}
 
     // Raises EReadError: "Invalid property value" for a bad value or an
     // unknown handler, and other texts for a malformed description.
     void Read(const QByteArray& description);
 
-private:
+  private:
     void ReadBody(QXmlStreamReader& xml, TControl& target);
     void ReadProperty(QXmlStreamReader& xml, TControl& target);
     void ReadPicture(TControl& target, const QString& name, const QString& graphicClass,

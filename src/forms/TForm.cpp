@@ -7,14 +7,15 @@
 #include "platform/TPlatform.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QWindow>
 
 #include <deque>
 
-namespace {
+namespace
+{
 
 QString DescriptionPath(const TFormClass& formClass)
 {
@@ -287,13 +288,13 @@ void TForm::SetProperty(const QString& name, const QString& value)
          }},
         {"BorderStyle",
          [](TForm& f, const QString& v) {
-             f.SetBorderStyle(static_cast<TBorderStyle>(
-                 ToIdent(v, {{"bsNone", bsNone},
-                             {"bsSingle", bsSingle},
-                             {"bsSizeable", bsSizeable},
-                             {"bsDialog", bsDialog},
-                             {"bsToolWindow", bsToolWindow},
-                             {"bsSizeToolWin", bsSizeToolWin}})));
+             f.SetBorderStyle(
+                 static_cast<TBorderStyle>(ToIdent(v, {{"bsNone", bsNone},
+                                                       {"bsSingle", bsSingle},
+                                                       {"bsSizeable", bsSizeable},
+                                                       {"bsDialog", bsDialog},
+                                                       {"bsToolWindow", bsToolWindow},
+                                                       {"bsSizeToolWin", bsSizeToolWin}})));
          }},
         {"BorderIcons",
          [](TForm& f, const QString& v) {
@@ -309,8 +310,10 @@ void TForm::SetProperty(const QString& name, const QString& value)
          }},
         {"WindowState",
          [](TForm& f, const QString& v) {
-             f.SetWindowState(static_cast<TWindowState>(ToIdent(
-                 v, {{"wsNormal", wsNormal}, {"wsMinimized", wsMinimized}, {"wsMaximized", wsMaximized}})));
+             f.SetWindowState(
+                 static_cast<TWindowState>(ToIdent(v, {{"wsNormal", wsNormal},
+                                                       {"wsMinimized", wsMinimized},
+                                                       {"wsMaximized", wsMaximized}})));
          }},
         // Stored by the designer; with the fonts used here nothing needs scaling.
         {"OldCreateOrder", [](TForm&, const QString& v) { ToBool(v); }},
@@ -375,9 +378,8 @@ void TForm::changeEvent(QEvent* event)
         Perform(WM_SIZE, SizeType());
     } else if (event->type() == QEvent::ActivationChange) {
         // Activation by a click on the window comes with a button held.
-        const std::uintptr_t active = QGuiApplication::mouseButtons() != Qt::NoButton
-                                          ? WA_CLICKACTIVE
-                                          : WA_ACTIVE;
+        const std::uintptr_t active =
+            QGuiApplication::mouseButtons() != Qt::NoButton ? WA_CLICKACTIVE : WA_ACTIVE;
         Perform(WM_ACTIVATE, isActiveWindow() ? active : WA_INACTIVE);
     }
 }

@@ -39,8 +39,9 @@ constexpr std::uintptr_t WA_CLICKACTIVE = 2;
 // descriptions (base class first), binds fields and handlers, notifies the
 // components, runs Constructed() and last the OnCreate handler.
 // TApplication::CreateForm does both.
-class TForm : public TWinControl {
-public:
+class TForm : public TWinControl
+{
+  public:
     explicit TForm(TComponent* owner);
     // A bare form: Create() reads no description and runs no constructor body
     // or creation event.
@@ -98,7 +99,7 @@ public:
     // Sees every translated window message after the framework's own handling.
     virtual void WndProc(TMessage&) {}
 
-protected:
+  protected:
     // The class's constructor body: runs after all descriptions are read.
     virtual void Constructed() {}
 
@@ -109,7 +110,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void ReadDescription(const QByteArray& description);
     void NotifyLoaded();
     void CenterOnScreen();

@@ -9,8 +9,9 @@ class QPainter;
 
 // A picture a TPicture can hold: it knows its size, draws itself unscaled and
 // reports changes.
-class TGraphic {
-public:
+class TGraphic
+{
+  public:
     virtual ~TGraphic() = default;
 
     virtual int Width() const = 0;
@@ -26,7 +27,7 @@ public:
 
     std::function<void()> OnChange;
 
-protected:
+  protected:
     void Changed()
     {
         if (OnChange)

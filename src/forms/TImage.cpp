@@ -18,8 +18,7 @@ TCanvas& TImage::Canvas()
         FPicture.SetGraphic(std::make_unique<TBitmap>(Width(), Height()));
     auto* bitmap = dynamic_cast<TBitmap*>(FPicture.Graphic());
     if (!bitmap)
-        throw EInvalidOperation(
-            QStringLiteral("Can only modify an image if it contains a bitmap"));
+        throw EInvalidOperation(QStringLiteral("Can only modify an image if it contains a bitmap"));
     return bitmap->Canvas();
 }
 

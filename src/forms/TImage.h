@@ -7,8 +7,9 @@ class TCanvas;
 
 // Shows its picture unscaled from its top-left corner, clipped to its bounds;
 // where the picture does not reach, the parent shows through.
-class TImage : public TControl {
-public:
+class TImage : public TControl
+{
+  public:
     explicit TImage(TComponent* owner);
 
     TPicture& Picture() { return FPicture; }
@@ -24,11 +25,11 @@ public:
     void SetGraphicProperty(const QString& name, const QString& graphicClass,
                             const QByteArray& data) override;
 
-protected:
+  protected:
     void Resized() override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void PictureChanged(bool replaced);
     void UpdateOpacity();
     void AdjustSize();

@@ -7,8 +7,9 @@
 // A picture decoded from a JPEG file with libjpeg. Decoding is strict: any
 // warning (a truncated or damaged file) is an error, and sizes and scan
 // counts are checked before anything large is allocated.
-class TJPEGImage : public TGraphic {
-public:
+class TJPEGImage : public TGraphic
+{
+  public:
     static constexpr int MaxSide = 16384;
     static constexpr long long MaxPixels = 64LL * 1000 * 1000;
     static constexpr int MaxScans = 1000;
@@ -23,6 +24,6 @@ public:
     // 32-bit pixels, Format_RGB32.
     const QImage& Image() const { return FImage; }
 
-private:
+  private:
     QImage FImage;
 };

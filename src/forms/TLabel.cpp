@@ -5,7 +5,9 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-TLabel::TLabel(TComponent* owner) : TControl(owner) {}
+TLabel::TLabel(TComponent* owner) : TControl(owner)
+{
+}
 
 void TLabel::SetAlignment(TAlignment alignment)
 {
@@ -31,10 +33,9 @@ void TLabel::SetProperty(const QString& name, const QString& value)
     static const TPropertySetters<TLabel> setters = {
         {"Alignment",
          [](TLabel& l, const QString& v) {
-             l.SetAlignment(static_cast<TAlignment>(ToIdent(
-                 v, {{"taLeftJustify", taLeftJustify},
-                     {"taRightJustify", taRightJustify},
-                     {"taCenter", taCenter}})));
+             l.SetAlignment(static_cast<TAlignment>(ToIdent(v, {{"taLeftJustify", taLeftJustify},
+                                                                {"taRightJustify", taRightJustify},
+                                                                {"taCenter", taCenter}})));
          }},
         {"AutoSize", [](TLabel& l, const QString& v) { l.SetAutoSize(ToBool(v)); }},
         {"Transparent", [](TLabel& l, const QString& v) { l.SetTransparent(ToBool(v)); }},
@@ -77,7 +78,7 @@ void TLabel::paintEvent(QPaintEvent*)
     painter.setFont(Font().ToQFont());
     painter.setPen(isEnabled() ? ToQColor(Font().Color)
                                : palette().color(QPalette::Disabled, QPalette::WindowText));
-    const Qt::Alignment horizontal = FAlignment == taCenter        ? Qt::AlignHCenter
+    const Qt::Alignment horizontal = FAlignment == taCenter         ? Qt::AlignHCenter
                                      : FAlignment == taRightJustify ? Qt::AlignRight
                                                                     : Qt::AlignLeft;
     painter.drawText(rect(), horizontal | Qt::AlignTop | Qt::TextSingleLine, Caption());

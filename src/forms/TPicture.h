@@ -8,8 +8,9 @@
 #include <memory>
 
 // Holds one graphic, or none, and passes its changes on.
-class TPicture {
-public:
+class TPicture
+{
+  public:
     TGraphic* Graphic() const { return FGraphic.get(); }
     void SetGraphic(std::unique_ptr<TGraphic> graphic);
     // Installs a copy of the other picture's graphic, or none.
@@ -23,7 +24,7 @@ public:
     // none) was installed, false when the graphic's pixels changed.
     std::function<void(bool replaced)> OnChange;
 
-private:
+  private:
     void Changed(bool replaced);
 
     std::unique_ptr<TGraphic> FGraphic;

@@ -147,11 +147,17 @@ QRect TNeoForm::GetWorkArea() const
     return area.isEmpty() ? QRect(0, 0, INT_MAX, INT_MAX) : area;
 }
 
-void TNeoForm::FormCreate(TComponent*) {}
+void TNeoForm::FormCreate(TComponent*)
+{
+}
 
-void TNeoForm::FormResize(TComponent*) {}
+void TNeoForm::FormResize(TComponent*)
+{
+}
 
-void TNeoForm::FormShow(TComponent*) {}
+void TNeoForm::FormShow(TComponent*)
+{
+}
 
 void TNeoForm::FormCanResize(TComponent*, int& NewWidth, int& NewHeight, bool& Resize)
 {
@@ -249,8 +255,7 @@ void TNeoForm::CaptionLabelMouseUp(TComponent*, TMouseButton, TShiftState, int, 
 
 void TNeoForm::PressGrip(TMouseButton button, Qt::Edges edges, int x, int y)
 {
-    if (button == mbLeft && FSizeable && WindowState() != wsMaximized &&
-        StartSystemResize(edges)) {
+    if (button == mbLeft && FSizeable && WindowState() != wsMaximized && StartSystemResize(edges)) {
         FResizing = false;
         return;
     }
@@ -309,7 +314,8 @@ void TNeoForm::BottomLeftImageMouseUp(TComponent*, TMouseButton, TShiftState, in
     FResizing = false;
 }
 
-void TNeoForm::BottomCenterImageMouseDown(TComponent*, TMouseButton Button, TShiftState, int X, int Y)
+void TNeoForm::BottomCenterImageMouseDown(TComponent*, TMouseButton Button, TShiftState, int X,
+                                          int Y)
 {
     PressGrip(Button, Qt::BottomEdge, X, Y);
 }
@@ -324,7 +330,8 @@ void TNeoForm::BottomCenterImageMouseUp(TComponent*, TMouseButton, TShiftState, 
     FResizing = false;
 }
 
-void TNeoForm::BottomRightImageMouseDown(TComponent*, TMouseButton Button, TShiftState, int X, int Y)
+void TNeoForm::BottomRightImageMouseDown(TComponent*, TMouseButton Button, TShiftState, int X,
+                                         int Y)
 {
     PressGrip(Button, Qt::RightEdge | Qt::BottomEdge, X, Y);
 }

@@ -13,8 +13,9 @@ class TPanel;
 // right and bottom edges that double as resize grips, and a caption that
 // moves the window. A deriving form puts its controls into the rectangle the
 // strips leave free.
-class TNeoForm : public TForm {
-public:
+class TNeoForm : public TForm
+{
+  public:
     explicit TNeoForm(TComponent* owner) : TForm(owner) {}
     // The bare form: no description, none of the controls, none of the settings.
     TNeoForm(TComponent* owner, int dummy) : TForm(owner, dummy) {}
@@ -79,32 +80,42 @@ public:
                              int Y);
 
     // The six grips: a press records the point, a move drags the grip's edges.
-    void RightImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void RightImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X,
+                             int Y);
     void RightImageMouseMove(TComponent* Sender, TShiftState Shift, int X, int Y);
-    void RightImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-    void BottomLeftImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void RightImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X,
+                           int Y);
+    void BottomLeftImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X,
+                                  int Y);
     void BottomLeftImageMouseMove(TComponent* Sender, TShiftState Shift, int X, int Y);
-    void BottomLeftImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-    void BottomCenterImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void BottomLeftImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X,
+                                int Y);
+    void BottomCenterImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift,
+                                    int X, int Y);
     void BottomCenterImageMouseMove(TComponent* Sender, TShiftState Shift, int X, int Y);
-    void BottomCenterImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-    void BottomRightImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void BottomCenterImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X,
+                                  int Y);
+    void BottomRightImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift,
+                                   int X, int Y);
     void BottomRightImageMouseMove(TComponent* Sender, TShiftState Shift, int X, int Y);
-    void BottomRightImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-    void LeftImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void BottomRightImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X,
+                                 int Y);
+    void LeftImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X,
+                            int Y);
     void LeftImageMouseMove(TComponent* Sender, TShiftState Shift, int X, int Y);
     void LeftImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-    void TopImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void TopImageMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X,
+                           int Y);
     void TopImageMouseMove(TComponent* Sender, TShiftState Shift, int X, int Y);
     void TopImageMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
 
     static constexpr int MinWidth = 200;
     static constexpr int MinHeight = 60;
 
-protected:
+  protected:
     void Constructed() override;
 
-private:
+  private:
     void ShowTitlePictures();
     void PressGrip(TMouseButton button, Qt::Edges edges, int x, int y);
     void DragGrip(const TImage& grip, Qt::Edges edges);

@@ -7,8 +7,9 @@
 
 // A scripted platform for tests: the answers are fields to set, and message
 // boxes and shell requests are recorded instead of shown.
-class TFakePlatform : public TPlatform {
-public:
+class TFakePlatform : public TPlatform
+{
+  public:
     struct TMessageBoxCall {
         QWidget* Owner;
         QString Text;
@@ -53,8 +54,9 @@ public:
 };
 
 // Installs a fake platform for the lifetime of the guard.
-class TFakePlatformScope {
-public:
+class TFakePlatformScope
+{
+  public:
     TFakePlatformScope() { SetPlatform(&Fake); }
     ~TFakePlatformScope() { SetPlatform(nullptr); }
     TFakePlatformScope(const TFakePlatformScope&) = delete;

@@ -29,8 +29,9 @@ constexpr int IDOK = 1;
 
 // Everything the program asks of the operating system. The program uses the
 // Qt implementation; tests install a fake to script and record these calls.
-class TPlatform {
-public:
+class TPlatform
+{
+  public:
     virtual ~TPlatform() = default;
 
     virtual QPoint CursorPos() const = 0;

@@ -3,8 +3,9 @@
 #include "platform/TPlatform.h"
 
 // The platform services as Qt provides them on the desktop.
-class TQtPlatform : public TPlatform {
-public:
+class TQtPlatform : public TPlatform
+{
+  public:
     QPoint CursorPos() const override;
     QRect WorkArea() const override;
     QSize ScreenSize() const override;

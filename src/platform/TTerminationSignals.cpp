@@ -8,7 +8,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 int SignalPipe[2] = {-1, -1};
 constexpr int Signals[] = {SIGTERM, SIGINT, SIGHUP};

@@ -4,10 +4,12 @@
 
 #include <QTimer>
 
-namespace {
+namespace
+{
 
-class Evolve : public Form1Fixture {
-protected:
+class Evolve : public Form1Fixture
+{
+  protected:
     Evolve() { Form1->Show(); }
 
     // Seeds the cells with Random and keeps a copy of the board to evolve apart.
@@ -43,10 +45,7 @@ protected:
         EXPECT_FALSE(Form1->btnStop->Enabled());
     }
 
-    QString Progress(int generation)
-    {
-        return QStringLiteral("进化完成 %1 代.").arg(generation);
-    }
+    QString Progress(int generation) { return QStringLiteral("进化完成 %1 代.").arg(generation); }
 
     int FRows = 0;
     int FCols = 0;
@@ -172,8 +171,8 @@ TEST_F(Evolve, EvolveAfterRandomDuringARunRestartsIt)
     });
     Press(Form1->btnGo);
     // Generations 1 and 2 of the first count, then four of the second.
-    EXPECT_EQ(labels, QStringList({Progress(1), Progress(2), Progress(3), Progress(2),
-                                   Progress(3), Progress(4)}));
+    EXPECT_EQ(labels, QStringList({Progress(1), Progress(2), Progress(3), Progress(2), Progress(3),
+                                   Progress(4)}));
     EXPECT_EQ(Form1->lbl2->Caption(), Progress(4));
     ExpectIdle();
 }

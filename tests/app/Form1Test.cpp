@@ -6,7 +6,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-namespace {
+namespace
+{
 
 using MainWindow = Form1Fixture;
 

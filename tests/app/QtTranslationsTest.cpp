@@ -4,7 +4,8 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QString Translated(const char* context, const char* text)
 {

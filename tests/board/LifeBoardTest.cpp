@@ -7,7 +7,8 @@
 #include <set>
 #include <utility>
 
-namespace {
+namespace
+{
 
 using Cell = std::pair<int, int>; // (row, column)
 using Cells = std::set<Cell>;
@@ -16,8 +17,9 @@ constexpr TColor Black = 0x000000;
 constexpr TColor Grey = TLifeBoard::GridColor;
 constexpr TColor Blue = TLifeBoard::LivingColor;
 
-class Board : public ::testing::Test {
-protected:
+class Board : public ::testing::Test
+{
+  protected:
     void Make(int width, int height)
     {
         FBitmap = std::make_unique<TBitmap>(width, height);
@@ -116,7 +118,9 @@ void PrintTo(const GenerationCase& generationCase, std::ostream* out)
     *out << generationCase.name;
 }
 
-class OneGeneration : public Board, public ::testing::WithParamInterface<GenerationCase> {};
+class OneGeneration : public Board, public ::testing::WithParamInterface<GenerationCase>
+{
+};
 
 TEST_P(OneGeneration, UpdatesInPlaceInReadingOrder)
 {
@@ -129,7 +133,8 @@ TEST_P(OneGeneration, UpdatesInPlaceInReadingOrder)
 INSTANTIATE_TEST_SUITE_P(
     SevenBySeven, OneGeneration,
     ::testing::Values(
-        GenerationCase{"HorizontalLine", {{3, 2}, {3, 3}, {3, 4}}, {{2, 3}, {2, 4}, {3, 2}, {3, 4}}},
+        GenerationCase{
+            "HorizontalLine", {{3, 2}, {3, 3}, {3, 4}}, {{2, 3}, {2, 4}, {3, 2}, {3, 4}}},
         GenerationCase{"VerticalLine", {{2, 3}, {3, 3}, {4, 3}}, {}},
         GenerationCase{"Block", {{2, 2}, {2, 3}, {3, 2}, {3, 3}}, {{2, 2}, {2, 3}, {3, 2}, {3, 3}}},
         GenerationCase{"TopRowLine", {{0, 2}, {0, 3}, {0, 4}}, {}},

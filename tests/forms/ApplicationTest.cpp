@@ -8,10 +8,12 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
+namespace
+{
 
-class ApplicationLoop : public ApplicationFixture {
-protected:
+class ApplicationLoop : public ApplicationFixture
+{
+  protected:
     ApplicationLoop() { HandlerLog.clear(); }
 
     TTestDerivedForm* MakeMainForm()
@@ -122,13 +124,15 @@ void PrintTo(const ShowCase& showCase, std::ostream* out)
 
 std::string ShowCommandName(const ::testing::TestParamInfo<ShowCase>& info)
 {
-    static const char* const names[] = {"Hide",   "ShowNormal", "ShowMinimized", "ShowMaximized",
-                                        "ShowNoActivate", "Show", "Minimize", "ShowMinNoActive",
-                                        "ShowNA", "Restore",   "ShowDefault"};
+    static const char* const names[] = {
+        "Hide",     "ShowNormal",      "ShowMinimized", "ShowMaximized", "ShowNoActivate", "Show",
+        "Minimize", "ShowMinNoActive", "ShowNA",        "Restore",       "ShowDefault"};
     return names[info.param.Command];
 }
 
-class StartupShowCommand : public ApplicationLoop, public ::testing::WithParamInterface<ShowCase> {};
+class StartupShowCommand : public ApplicationLoop, public ::testing::WithParamInterface<ShowCase>
+{
+};
 
 // Maximised and minimised without activation are honoured; the rest open normally.
 TEST_P(StartupShowCommand, DecidesHowTheWindowFirstShows)

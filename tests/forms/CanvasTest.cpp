@@ -5,13 +5,15 @@
 #include "forms/TJPEGImage.h"
 #include "support/ApplicationFixture.h"
 
-namespace {
+namespace
+{
 
 constexpr TColor Grey = 0xBCBCBC;
 constexpr TColor Blue = 0xFF0000;
 
-class Canvas : public ::testing::Test {
-protected:
+class Canvas : public ::testing::Test
+{
+  protected:
     Canvas() : FBitmap(12, 9), FCanvas(FBitmap.Canvas())
     {
         FCanvas.OnChange = [this] { ++FChanges; };
@@ -54,8 +56,8 @@ TEST_F(Canvas, StartsWhiteWithABlackPenAndAWhiteBrush)
 
 TEST_F(Canvas, ReadsOutsideTheRasterAsInvalid)
 {
-    for (QPoint outside : {QPoint(-1, 0), QPoint(0, -1), QPoint(12, 0), QPoint(0, 9),
-                           QPoint(-100000, 100000)})
+    for (QPoint outside :
+         {QPoint(-1, 0), QPoint(0, -1), QPoint(12, 0), QPoint(0, 9), QPoint(-100000, 100000)})
         EXPECT_EQ(FCanvas.PixelAt(outside.x(), outside.y()), CLR_INVALID);
 }
 
@@ -189,8 +191,9 @@ TEST_F(Canvas, ColoursReadBackExactly)
     }
 }
 
-class ImageCanvas : public ApplicationFixture {
-protected:
+class ImageCanvas : public ApplicationFixture
+{
+  protected:
     TImage FImage{nullptr};
 };
 

@@ -1,11 +1,12 @@
-#include "forms/Exceptions.h"
 #include "forms/StrToInt.h"
+#include "forms/Exceptions.h"
 
 #include "support/TestNames.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct Accepted {
     const char* text;
@@ -17,7 +18,9 @@ void PrintTo(const Accepted& accepted, std::ostream* out)
     *out << '"' << accepted.text << "\" is " << accepted.value;
 }
 
-class StrToIntAccepts : public ::testing::TestWithParam<Accepted> {};
+class StrToIntAccepts : public ::testing::TestWithParam<Accepted>
+{
+};
 
 TEST_P(StrToIntAccepts, Converts)
 {
@@ -28,19 +31,20 @@ INSTANTIATE_TEST_SUITE_P(
     IntegerSyntax, StrToIntAccepts,
     ::testing::Values(Accepted{"42", 42}, Accepted{"  42", 42}, Accepted{"+7", 7},
                       Accepted{"-5", -5}, Accepted{"0", 0}, Accepted{"007", 7},
-                      Accepted{"2147483647", 2147483647},
-                      Accepted{"-2147483648", -2147483647 - 1}, Accepted{"$2A", 42},
-                      Accepted{"x2a", 42}, Accepted{"X2A", 42}, Accepted{"0x2A", 42},
-                      Accepted{"0X2a", 42}, Accepted{"  $10", 16}, Accepted{"$FFFFFFFF", -1},
-                      Accepted{"$80000000", -2147483647 - 1}, Accepted{"$000000001", 1},
-                      Accepted{"000000000000000000000000042", 42},
+                      Accepted{"2147483647", 2147483647}, Accepted{"-2147483648", -2147483647 - 1},
+                      Accepted{"$2A", 42}, Accepted{"x2a", 42}, Accepted{"X2A", 42},
+                      Accepted{"0x2A", 42}, Accepted{"0X2a", 42}, Accepted{"  $10", 16},
+                      Accepted{"$FFFFFFFF", -1}, Accepted{"$80000000", -2147483647 - 1},
+                      Accepted{"$000000001", 1}, Accepted{"000000000000000000000000042", 42},
                       Accepted{"$00000000000000000000000FF", 255},
                       Accepted{"-0000000000000000000002147483648", -2147483647 - 1}),
     [](const ::testing::TestParamInfo<Accepted>& info) {
         return TestNameOf(QString::fromUtf8(info.param.text));
     });
 
-class StrToIntRejects : public ::testing::TestWithParam<const char*> {};
+class StrToIntRejects : public ::testing::TestWithParam<const char*>
+{
+};
 
 TEST_P(StrToIntRejects, RaisesTheConversionError)
 {
@@ -77,10 +81,9 @@ INSTANTIATE_TEST_SUITE_P(IntegerSyntax, StrToIntRejects,
                          ::testing::Values("", " ", "abc", "42 ", "4 2", "2147483648",
                                            "-2147483649", "+", "-", "$", "0x", "-$10", "+$10",
                                            "$100000000", "$G", "1.5", "\t42", "４２",
-                                           "99999999999999999999999999",
-                                           "-18446744073709551616", "4294967296",
-                                           "$FFFFFFFFFFFFFFFFFFFF", "$10000000000000000",
-                                           "0x1FFFFFFFF"),
+                                           "99999999999999999999999999", "-18446744073709551616",
+                                           "4294967296", "$FFFFFFFFFFFFFFFFFFFF",
+                                           "$10000000000000000", "0x1FFFFFFFF"),
                          [](const ::testing::TestParamInfo<const char*>& info) {
                              return TestNameOf(QString::fromUtf8(info.param));
                          });

@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct TArtwork {
     const char* File;
@@ -25,7 +26,9 @@ void PrintTo(const TArtwork& artwork, std::ostream* out)
     *out << artwork.File;
 }
 
-class JpegArtwork : public ::testing::TestWithParam<TArtwork> {};
+class JpegArtwork : public ::testing::TestWithParam<TArtwork>
+{
+};
 
 // Baseline, 8-bit, three components, none of them subsampled.
 TEST_P(JpegArtwork, IsABaselineFullColourJpegOfItsSize)
@@ -79,7 +82,9 @@ void PrintTo(const TBand& band, std::ostream* out)
     *out << band.File;
 }
 
-class BandArtwork : public ::testing::TestWithParam<TBand> {};
+class BandArtwork : public ::testing::TestWithParam<TBand>
+{
+};
 
 TEST_P(BandArtwork, IsAPlainBitmapOfOneColourARow)
 {
@@ -134,12 +139,21 @@ std::vector<std::vector<QRgb>> TitleRows()
 
 INSTANTIATE_TEST_SUITE_P(
     Frame, BandArtwork,
-    ::testing::Values(
-        TBand{"GetFTopCenterImage.bmp", 1280, TitleRows()},
-        TBand{"BottomCenterImage.bmp",
-              1280,
-              {{0xFFCFC8CF}, {0xFFCFCFCF}, {0xFFB0B0B0}, {0xFF9F989F}, {0xFF707870}, {0xFF4F504F},
-               {0xFF2F2F2F}, {0xFF002F50}, {0xFF1F5070}, {0xFF0F3750}, {0xFF002740}, {0xFF0F1F30}}}),
+    ::testing::Values(TBand{"GetFTopCenterImage.bmp", 1280, TitleRows()},
+                      TBand{"BottomCenterImage.bmp",
+                            1280,
+                            {{0xFFCFC8CF},
+                             {0xFFCFCFCF},
+                             {0xFFB0B0B0},
+                             {0xFF9F989F},
+                             {0xFF707870},
+                             {0xFF4F504F},
+                             {0xFF2F2F2F},
+                             {0xFF002F50},
+                             {0xFF1F5070},
+                             {0xFF0F3750},
+                             {0xFF002740},
+                             {0xFF0F1F30}}}),
     [](const ::testing::TestParamInfo<TBand>& info) {
         return QString::fromLatin1(info.param.File).section(u'.', 0, 0).toStdString();
     });

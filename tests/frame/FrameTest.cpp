@@ -7,13 +7,15 @@
 
 #include <QTest>
 
-namespace {
+namespace
+{
 
 constexpr QRgb PanelFace = 0xFFF0F0F0;
 constexpr QRgb FrameGrey = 0xFFCFCFCF;
 
-class Frame : public ApplicationFixture {
-protected:
+class Frame : public ApplicationFixture
+{
+  protected:
     Frame()
     {
         Fake().Screen = QSize(1920, 1080);
@@ -40,7 +42,7 @@ protected:
 
     std::vector<TImage*> Grips() const
     {
-        return {FFrame->TopImage, FFrame->LeftImage, FFrame->BottomLeftImage,
+        return {FFrame->TopImage,          FFrame->LeftImage,        FFrame->BottomLeftImage,
                 FFrame->BottomCenterImage, FFrame->BottomRightImage, FFrame->RightImage};
     }
 
@@ -236,7 +238,8 @@ TEST_F(Frame, MaximiseAndRestoreSwapTheGlyphsAndTheGripCursors)
     EXPECT_EQ(FFrame->WindowState(), wsNormal);
     EXPECT_TRUE(FFrame->MaxImage->Visible());
     EXPECT_FALSE(FFrame->RestoreImage->Visible());
-    const std::vector<TCursor> sizing = {crSizeNS, crSizeWE, crSizeNESW, crSizeNS, crSizeNWSE, crSizeWE};
+    const std::vector<TCursor> sizing = {crSizeNS, crSizeWE,   crSizeNESW,
+                                         crSizeNS, crSizeNWSE, crSizeWE};
     for (std::size_t i = 0; i < sizing.size(); ++i)
         EXPECT_EQ(Grips()[i]->Cursor(), sizing[i]) << i;
 
@@ -301,8 +304,9 @@ TEST_F(Frame, MinimiseTakesTheWholeApplicationForTheMainForm)
     EXPECT_EQ(Fake().ShowWindowCalls[0].ShowCommand, SW_HIDE);
 }
 
-class GripDrag : public Frame {
-protected:
+class GripDrag : public Frame
+{
+  protected:
     GripDrag()
     {
         ShowAt({300, 200, 536, 353});

@@ -1,8 +1,8 @@
 #include "forms/Exceptions.h"
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
-#include "forms/TForm.h"
 #include "forms/TDescriptionReader.h"
+#include "forms/TForm.h"
 #include "forms/TImage.h"
 #include "forms/TJPEGImage.h"
 #include "forms/TPicture.h"
@@ -18,7 +18,8 @@
 
 #include <jpeglib.h>
 
-namespace {
+namespace
+{
 
 QByteArray Resource(const QString& path)
 {
@@ -48,7 +49,8 @@ QByteArray EncodedJpeg(QSize size, bool progressive = false)
 int FrameHeaderAt(const QByteArray& jpeg)
 {
     for (int i = 2; i + 1 < jpeg.size(); ++i)
-        if (static_cast<uchar>(jpeg[i]) == 0xFF && (static_cast<uchar>(jpeg[i + 1]) & 0xF0) == 0xC0 &&
+        if (static_cast<uchar>(jpeg[i]) == 0xFF &&
+            (static_cast<uchar>(jpeg[i + 1]) & 0xF0) == 0xC0 &&
             static_cast<uchar>(jpeg[i + 1]) != 0xC4 && static_cast<uchar>(jpeg[i + 1]) != 0xC8 &&
             static_cast<uchar>(jpeg[i + 1]) != 0xCC)
             return i + 2;
@@ -89,10 +91,12 @@ TEST(Jpeg, DamagedDataIsAClearErrorAndNeverAGreyPicture)
     const QByteArray good = EncodedJpeg({64, 48});
     EXPECT_EQ(JpegFailure(good), "decoded");
     EXPECT_TRUE(JpegFailure(good.left(good.size() / 2)).startsWith("JPEG error: ")) << "truncated";
-    EXPECT_TRUE(JpegFailure(good.left(good.size() - 2)).startsWith("JPEG error: ")) << "no end marker";
+    EXPECT_TRUE(JpegFailure(good.left(good.size() - 2)).startsWith("JPEG error: "))
+        << "no end marker";
     EXPECT_TRUE(JpegFailure(QByteArray()).startsWith("JPEG error: ")) << "empty";
     EXPECT_TRUE(JpegFailure("GIF89a not a jpeg at all").startsWith("JPEG error: ")) << "not a JPEG";
-    EXPECT_TRUE(JpegFailure(Resource(":/forms/frame/BottomCenterImage.bmp")).startsWith("JPEG error: "));
+    EXPECT_TRUE(
+        JpegFailure(Resource(":/forms/frame/BottomCenterImage.bmp")).startsWith("JPEG error: "));
 
     // Flipping bits in the entropy-coded data either still decodes or fails
     // cleanly; flipping the marker bytes fails.
@@ -192,7 +196,8 @@ TEST(Bitmap, LoadsBmpOnlyAndKeepsItsPictureOnFailure)
             bitmap.LoadFromData(bad);
             ADD_FAILURE() << "loaded a non-bitmap";
         } catch (const EInvalidGraphic& error) {
-            EXPECT_TRUE(error.Message().startsWith("Bitmap image is not valid")) << error.Message().toStdString();
+            EXPECT_TRUE(error.Message().startsWith("Bitmap image is not valid"))
+                << error.Message().toStdString();
         }
         EXPECT_EQ(bitmap.Width(), 1280);
     }
@@ -221,8 +226,9 @@ TEST(Picture, MakesTheNamedGraphicClassAndCopiesOnAssign)
     }
 }
 
-class PictureProperties : public ApplicationFixture {
-protected:
+class PictureProperties : public ApplicationFixture
+{
+  protected:
     // Reads a form whose one image has the given picture property.
     QString ReadFailure(const QString& graphic, const QString& file)
     {

@@ -4,7 +4,9 @@
 
 const TFormClass& TTestFrame::StaticClass()
 {
-    static const TFormClass formClass{
-        "TTestFrame", &TNeoForm::StaticClass(), {}, {Field("ClientPanel", &TTestFrame::ClientPanel)}};
+    static const TFormClass formClass{"TTestFrame",
+                                      &TNeoForm::StaticClass(),
+                                      {},
+                                      {Field("ClientPanel", &TTestFrame::ClientPanel)}};
     return formClass;
 }

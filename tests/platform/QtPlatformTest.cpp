@@ -10,7 +10,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct TShownBox {
     QMessageBox::Icon Icon = QMessageBox::NoIcon;
