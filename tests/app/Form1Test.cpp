@@ -125,6 +125,38 @@ TEST_F(MainWindow, FollowsTheWindowsSizeAndCutsTheToolBarOff)
     EXPECT_EQ(QColor(panel.pixel(1500, 200)), ToQColor(clBtnFace));
 }
 
+TEST_F(MainWindow, HasNoMaximisingAndMinimisesTheApplication)
+{
+    Form1->Show();
+    QTest::mouseClick(Form1->CaptionLabel, Qt::LeftButton, {}, QPoint(50, 5));
+    QTest::mouseDClick(Form1->CaptionLabel, Qt::LeftButton, {}, QPoint(50, 5));
+    EXPECT_EQ(Form1->WindowState(), wsNormal);
+    Form1->SetWindowState(wsMaximized);
+    EXPECT_FALSE(Form1->MaxImage->Visible());
+    EXPECT_FALSE(Form1->RestoreImage->Visible());
+    Form1->SetWindowState(wsNormal);
+    EXPECT_FALSE(Form1->MaxImage->Visible());
+    EXPECT_FALSE(Form1->RestoreImage->Visible());
+
+    // The caption moves the main window; the grips do not size it.
+    const QRect before = Form1->BoundsRect();
+    Fake().Cursor = Form1->CaptionLabel->mapToGlobal(QPoint(50, 5));
+    QTest::mousePress(Form1->CaptionLabel, Qt::LeftButton, {}, QPoint(50, 5));
+    Fake().Cursor += QPoint(-30, 12);
+    QTest::mouseMove(Form1->CaptionLabel, QPoint(20, 17));
+    QTest::mouseRelease(Form1->CaptionLabel, Qt::LeftButton, {}, QPoint(20, 17));
+    EXPECT_EQ(Form1->BoundsRect(), before.translated(-30, 12));
+    QTest::mousePress(Form1->RightImage, Qt::LeftButton, {}, QPoint(5, 100));
+    Fake().Cursor += QPoint(40, 0);
+    QTest::mouseMove(Form1->RightImage, QPoint(45, 100));
+    QTest::mouseRelease(Form1->RightImage, Qt::LeftButton, {}, QPoint(45, 100));
+    EXPECT_EQ(Form1->BoundsRect(), before.translated(-30, 12));
+
+    Form1->MinImage->Click();
+    EXPECT_EQ(Form1->WindowState(), wsMinimized);
+    EXPECT_TRUE(Fake().ShowWindowCalls.empty()) << "the task-bar button stays";
+}
+
 TEST_F(MainWindow, KeepsTheFocusedControlWhenHiddenAndShownAgain)
 {
     Form1->Show();
