@@ -17,5 +17,7 @@ QT_QPA_PLATFORM=offscreen build-bench/bench/talvoreth_bench "$@" | tee "$work/of
   build-bench/bench/talvoreth_bench --benchmark_filter='^Evolve' "$@"
 ) | tee "$work/x11"
 echo
-grep -hE '^[a-z0-9_]+: ' "$work/offscreen" "$work/x11"
+# Colour codes left over from the tables go first.
+sed 's/\x1b\[[0-9;]*m//g' "$work/offscreen" "$work/x11" | grep -E '^[a-z0-9_]+: '
+
 rm -rf "$work"
