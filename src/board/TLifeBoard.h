@@ -3,7 +3,9 @@
 #include "forms/TCanvas.h"
 #include "forms/TColor.h"
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 // The Life board kept in a raster: cells of 5 × 5 pixels behind one-pixel grey
 // grid lines, alive when the top-left interior pixel of the cell is blue. There
@@ -49,10 +51,19 @@ public:
     static long long SaturatingSeedCount(long long cells);
 
 private:
-    // One pass; Inside when all sample points lie inside the raster.
-    template <bool Inside>
-    void Pass(TCanvas& canvas);
+    class TPass;
 
     int& FRowCount;
     int& FColCount;
+
+    // What a pass leaves of the board: the cells' states, a bit each. While
+    // no one else draws (the canvas's stamp is still the one the pass left)
+    // and the counts are the same, the next pass can go on from there.
+    struct TKnowledge {
+        TCanvas::TStamp Stamp;
+        int RowCount = 0;
+        int ColCount = 0;
+        std::vector<std::uint64_t> Cells;
+    };
+    TKnowledge FKnown;
 };

@@ -2,7 +2,14 @@
 
 #include <QImage>
 
+#include <atomic>
 #include <cstdlib>
+
+namespace {
+
+std::atomic<std::uint64_t> CanvasCount{0};
+
+} // namespace
 
 TCanvas::TCanvas(QImage& raster)
     : FPixels(reinterpret_cast<std::uint32_t*>(raster.bits())),
@@ -10,6 +17,7 @@ TCanvas::TCanvas(QImage& raster)
       FHeight(raster.height()),
       FStride(static_cast<int>(raster.bytesPerLine() / 4))
 {
+    FStamp.Canvas = ++CanvasCount;
 }
 
 void TCanvas::SetPixel(int x, int y, std::uint32_t pixel)
@@ -81,25 +89,27 @@ void TCanvas::LineTo(int x, int y)
     Changed();
 }
 
-void TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
+QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
 {
     // Untaken pixels are opaque; the general fill clears the alpha of those it
     // takes. A box fill comes first, while every pixel is opaque.
     const std::uint32_t pixel = ToPixel(color);
+    QRect area;
     if (style == fsBorder)
-        FloodFill(x, y, [pixel](std::uint32_t p) { return p != pixel; },
-                  [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
+        area = FloodFill(x, y, [pixel](std::uint32_t p) { return p != pixel; },
+                         [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
     else
-        FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; },
-                  [pixel](std::uint32_t p) { return p == pixel; });
+        area = FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; },
+                         [pixel](std::uint32_t p) { return p == pixel; });
     Changed();
+    return area;
 }
 
 template <class BoxFillable, class Fillable>
-void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable)
+QRect TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable)
 {
     if (!Contains(x, y) || !fillable(Line(y)[x]))
-        return;
+        return QRect();
     // Most fills are small: asking for the lines around the seed at once lets
     // their cache misses overlap instead of coming one row at a time.
     for (int py = std::max(y - 2, 0); py <= std::min(y + 6, FHeight - 1); ++py)
@@ -107,8 +117,9 @@ void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable
     // Pixels a box fill has painted stay fillable only when the brush colour
     // is fillable itself; only then may the general fill take over from it.
     const std::uint32_t brush = ToPixel(Brush.Color);
-    if (fillable(brush) && FillBox(x, y, brush, boxFillable))
-        return;
+    QRect box;
+    if (fillable(brush) && FillBox(x, y, brush, boxFillable, box))
+        return box;
 
     const std::uint32_t taken = brush & 0x00FFFFFFu;
     // Pushes a seed for each run of fillable pixels of row py within [from, to].
@@ -154,15 +165,24 @@ void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable
             scan(seed.Y - seed.Dy, std::max(left, seed.ParentRight + 1), right, -seed.Dy, left, right);
         }
     }
+    int left = x;
+    int right = x;
+    int top = y;
+    int bottom = y;
     for (const TSpan& span : FFillSpans) {
         std::uint32_t* spanRow = Line(span.Y);
         for (int px = span.Left; px <= span.Right; ++px)
             spanRow[px] |= 0xFF000000u;
+        left = std::min(left, span.Left);
+        right = std::max(right, span.Right);
+        top = std::min(top, span.Y);
+        bottom = std::max(bottom, span.Y);
     }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 template <class Fillable>
-bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable)
+bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRect& box)
 {
     const std::uint32_t* seedRow = Line(y);
     int left = x;
@@ -188,7 +208,9 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable)
     auto paint = [&](int py) { std::fill(Line(py) + left, Line(py) + right + 1, brush); };
 
     paint(y);
-    for (int step : {-1, 1}) {
+    int ends[2] = {y, y};
+    for (int side : {0, 1}) {
+        const int step = side == 0 ? -1 : 1;
         for (int py = y + step; py >= 0 && py < FHeight; py += step) {
             const TRowKind rowKind = kind(py);
             if (rowKind == Closed)
@@ -196,13 +218,16 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable)
             if (rowKind == Irregular)
                 return false;
             paint(py);
+            ends[side] = py;
         }
     }
+    box = QRect(QPoint(left, ends[0]), QPoint(right, ends[1]));
     return true;
 }
 
 void TCanvas::Changed()
 {
+    ++FStamp.Operations;
     if (OnChange)
         OnChange();
 }

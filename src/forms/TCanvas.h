@@ -3,6 +3,7 @@
 #include "forms/TColor.h"
 
 #include <QPoint>
+#include <QRect>
 
 #include <cstdint>
 #include <functional>
@@ -44,8 +45,23 @@ public:
     void LineTo(int x, int y);
     // fsBorder: fills the 4-connected region around (x, y) that does not have
     // the given colour; fsSurface: the region that has it. Nothing changes when
-    // (x, y) is outside the raster or not in such a region.
-    void FillToBorder(int x, int y, TColor color, TFillStyle style);
+    // (x, y) is outside the raster or not in such a region. Returns the
+    // region's bounding rectangle, empty when nothing was filled.
+    QRect FillToBorder(int x, int y, TColor color, TFillStyle style);
+
+    // Tells this canvas apart from every other and counts its drawing
+    // operations: while the raster is drawn on only through its canvas, the
+    // same stamp means the same pixels.
+    struct TStamp {
+        std::uint64_t Canvas = 0;
+        std::uint64_t Operations = 0;
+        bool operator==(const TStamp& other) const
+        {
+            return Canvas == other.Canvas && Operations == other.Operations;
+        }
+        bool operator!=(const TStamp& other) const { return !(*this == other); }
+    };
+    TStamp Stamp() const { return FStamp; }
 
     bool Contains(int x, int y) const
     {
@@ -108,13 +124,14 @@ private:
     std::uint32_t* Line(int y) const { return FPixels + static_cast<std::size_t>(y) * FStride; }
     // Fills any region with a scanline fill; boxFillable is the same test for
     // a raster without taken pixels.
+    // Returns the filled region's bounding rectangle.
     template <class BoxFillable, class Fillable>
-    void FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable);
+    QRect FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable);
     // Fills a region that is a box of equal spans between closed rows, the
     // shape of a grid cell, with the least reading; false when the region has
-    // another shape, leaving what it painted fillable.
+    // another shape, leaving what it painted fillable. Sets box to the region.
     template <class Fillable>
-    bool FillBox(int x, int y, std::uint32_t brush, Fillable fillable);
+    bool FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRect& box);
     void Changed();
 
     std::uint32_t* FPixels;
@@ -140,4 +157,6 @@ private:
     };
     std::vector<TSeed> FFillSeeds;
     std::vector<TSpan> FFillSpans;
+
+    TStamp FStamp;
 };
