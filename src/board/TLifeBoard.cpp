@@ -105,6 +105,9 @@ public:
         if (!fresh) {
             FKnown.RowCount = FRowCount;
             FKnown.ColCount = FColCount;
+            const std::size_t words = static_cast<std::size_t>(FRows) * FWords;
+            FKnown.Checked.assign(words, 0);
+            FKnown.Boxed.assign(words, 0);
             Load();
         }
         for (int r = 0; r < FRows; ++r) {
@@ -168,6 +171,13 @@ private:
         }
     }
 
+    // The 4 × 4 box inside the grid lines of cell (r, c).
+    static QRect Box(int r, int c)
+    {
+        const int side = TLifeBoard::CellPitch - 1;
+        return QRect(TLifeBoard::SampleX(c), TLifeBoard::SampleY(r), side, side);
+    }
+
     // Paints cell (r, c) as PaintAt at its sample point would; returns the
     // area of the fill.
     QRect Paint(int r, int c, bool lives)
@@ -176,6 +186,24 @@ private:
         const int y = TLifeBoard::SampleY(r);
         const TColor color = lives ? TLifeBoard::LivingColor : TLifeBoard::DeadColor;
         FCanvas.Brush.Color = color;
+        // A cell inside intact grid lines is the 4 × 4 box at its sample
+        // point; once found to be one it stays one.
+        const QRect box = Box(r, c);
+        const std::size_t word = static_cast<std::size_t>(r) * FWords + c / WordBits;
+        const TWord bit = TWord(1) << (c % WordBits);
+        if (FKnown.Checked[word] & bit) {
+            if (FKnown.Boxed[word] & bit) {
+                FCanvas.FillRect(box);
+                return box;
+            }
+        } else {
+            FKnown.Checked[word] |= bit;
+            if (FCanvas.FillBoxToBorder(x, y, box.right(), box.bottom(), TLifeBoard::GridColor,
+                                        color)) {
+                FKnown.Boxed[word] |= bit;
+                return box;
+            }
+        }
         return FCanvas.FillToBorder(x, y, TLifeBoard::GridColor, fsBorder);
     }
 
@@ -253,21 +281,29 @@ private:
                 flip &= (flip << shift) | ((TWord(1) << shift) - 1);
             }
             const TWord next = base ^ (flip & (TWord(0) - leftNew));
-
             const int first = k * WordBits;
             const TWord mine = last - first >= WordBits ? ~TWord(0) : (TWord(1) << (last - first)) - 1;
-            for (TWord changed = (next ^ own) & mine; changed != 0; changed &= changed - 1) {
-                const int i = __builtin_ctzll(changed);
-                const QRect area = Paint(r, first + i, (next >> i) & 1);
-                if (area.isEmpty() || !OnlyCell(area, r, first + i)) {
-                    Reload(area);
-                    return first + i + 1;
-                }
-                row[k] ^= TWord(1) << i;
-            }
+            FChanged[k] = (next ^ own) & mine;
             leftNew = next >> (WordBits - 1);
             aboveBefore = up;
             belowBefore = down;
+        }
+        // The cells to paint are known now: their pixels are asked for at
+        // once, so their cache misses overlap.
+        for (int k = 0; k < words; ++k)
+            for (TWord changed = FChanged[k]; changed != 0; changed &= changed - 1)
+                FCanvas.Prefetch(Box(r, k * WordBits + __builtin_ctzll(changed)));
+        for (int k = 0; k < words; ++k) {
+            for (TWord changed = FChanged[k]; changed != 0; changed &= changed - 1) {
+                const int i = __builtin_ctzll(changed);
+                const int c = k * WordBits + i;
+                const QRect area = Paint(r, c, !((row[k] >> i) & 1));
+                if (area.isEmpty() || !OnlyCell(area, r, c)) {
+                    Reload(area);
+                    return c + 1;
+                }
+                row[k] ^= TWord(1) << i;
+            }
         }
         return last;
     }
@@ -280,6 +316,8 @@ private:
     const int FWords;
     TKnowledge& FKnown;
     std::vector<TWord>& FCells;
+    // The cells of the row that change, as the words predict.
+    std::vector<TWord> FChanged = std::vector<TWord>(FWords);
 };
 
 void TLifeBoard::Generation(TCanvas& canvas)

@@ -56,14 +56,18 @@ private:
     int& FRowCount;
     int& FColCount;
 
-    // What a pass leaves of the board: the cells' states, a bit each. While
-    // no one else draws (the canvas's stamp is still the one the pass left)
-    // and the counts are the same, the next pass can go on from there.
+    // What a pass knows of the board, a bit per cell: the cells' states, and
+    // for the cells it had to paint whether they are the plain 4 × 4 box inside
+    // intact grid lines. A pass never paints in the grid colour, so while no
+    // one else draws (the canvas's stamp is still the one the pass left) and
+    // the counts are the same, the next pass can go on from there.
     struct TKnowledge {
         TCanvas::TStamp Stamp;
         int RowCount = 0;
         int ColCount = 0;
         std::vector<std::uint64_t> Cells;
+        std::vector<std::uint64_t> Checked;
+        std::vector<std::uint64_t> Boxed;
     };
     TKnowledge FKnown;
 };

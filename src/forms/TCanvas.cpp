@@ -105,6 +105,56 @@ QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
     return area;
 }
 
+bool TCanvas::FillBoxToBorder(int left, int top, int right, int bottom, TColor border,
+                              TColor color)
+{
+    if (left < 0 || top < 0 || right >= FWidth || bottom >= FHeight || left > right ||
+        top > bottom)
+        return false;
+    const std::uint32_t wall = ToPixel(border);
+    // The rows above and below, where they exist, are walls all along the box.
+    for (int py : {top - 1, bottom + 1}) {
+        if (py < 0 || py >= FHeight)
+            continue;
+        const std::uint32_t* row = Line(py);
+        for (int px = left; px <= right; ++px)
+            if (row[px] != wall)
+                return false;
+    }
+    // Each row of the box: open throughout, with walls (or the raster's edge) at its ends.
+    for (int py = top; py <= bottom; ++py) {
+        const std::uint32_t* row = Line(py);
+        if ((left > 0 && row[left - 1] != wall) || (right < FWidth - 1 && row[right + 1] != wall))
+            return false;
+        for (int px = left; px <= right; ++px)
+            if (row[px] == wall)
+                return false;
+    }
+    const std::uint32_t pixel = ToPixel(color);
+    for (int py = top; py <= bottom; ++py)
+        std::fill(Line(py) + left, Line(py) + right + 1, pixel);
+    Changed();
+    return true;
+}
+
+void TCanvas::FillRect(const QRect& rect)
+{
+    const QRect area = rect & QRect(0, 0, FWidth, FHeight);
+    const std::uint32_t brush = ToPixel(Brush.Color);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill(Line(y) + area.left(), Line(y) + area.right() + 1, brush);
+    Changed();
+}
+
+void TCanvas::Prefetch(const QRect& rect) const
+{
+    const QRect area = rect & QRect(0, 0, FWidth, FHeight);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        __builtin_prefetch(Line(y) + area.left(), 1);
+        __builtin_prefetch(Line(y) + area.right(), 1);
+    }
+}
+
 template <class BoxFillable, class Fillable>
 QRect TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable)
 {

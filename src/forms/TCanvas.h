@@ -48,6 +48,17 @@ public:
     // (x, y) is outside the raster or not in such a region. Returns the
     // region's bounding rectangle, empty when nothing was filled.
     QRect FillToBorder(int x, int y, TColor color, TFillStyle style);
+    // The same as FillToBorder(left, top, border, fsBorder) with the brush in
+    // the given colour, for a region known in advance: when the box from
+    // (left, top) to (right, bottom) inclusive lies in the raster, has no pixel
+    // in the border colour and every pixel beside its four sides has it or lies
+    // outside the raster, fills the box and returns true. Otherwise it changes
+    // nothing, raises no OnChange and returns false.
+    bool FillBoxToBorder(int left, int top, int right, int bottom, TColor border, TColor color);
+    // Fills the rectangle, clipped to the raster, in the brush colour.
+    void FillRect(const QRect& rect);
+    // Asks for the rows of the rectangle to be brought near, for drawing there soon.
+    void Prefetch(const QRect& rect) const;
 
     // Tells this canvas apart from every other and counts its drawing
     // operations: while the raster is drawn on only through its canvas, the
