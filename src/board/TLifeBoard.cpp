@@ -323,6 +323,14 @@ private:
 void TLifeBoard::Generation(TCanvas& canvas)
 {
     TPass pass(canvas, FRowCount, FColCount, FKnown);
-    if (!pass.Empty())
-        pass.Run();
+    if (pass.Empty())
+        return;
+    // One change for the whole pass, raised even when a fill throws.
+    struct TUpdate {
+        TCanvas& Canvas;
+        ~TUpdate() { Canvas.EndUpdate(); }
+    };
+    canvas.BeginUpdate();
+    const TUpdate update{canvas};
+    pass.Run();
 }

@@ -44,6 +44,8 @@ public:
 
     // One generation in place, rows outer and columns inner, wrapping at the
     // edges: every cell sees the new state of the cells before it in the pass.
+    // Raises the canvas's OnChange once at its end, for the rectangle of all
+    // its fills, and none when it needed no fill.
     void Generation(TCanvas& canvas);
 
     // Draws at or above this many seeds on a board of `cells` cells miss one

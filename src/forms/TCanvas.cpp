@@ -55,7 +55,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
             SetPixel(x2 - 1, y, pen);
         }
     }
-    Changed();
+    Changed(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
 }
 
 void TCanvas::MovePenTo(int x, int y)
@@ -66,6 +66,7 @@ void TCanvas::MovePenTo(int x, int y)
 void TCanvas::LineTo(int x, int y)
 {
     const std::uint32_t pen = ToPixel(Pen.Color);
+    const QRect area = QRect(PenPos, QPoint(x, y)).normalized();
     int cx = PenPos.x();
     int cy = PenPos.y();
     const int dx = std::abs(x - cx);
@@ -86,7 +87,7 @@ void TCanvas::LineTo(int x, int y)
         }
     }
     PenPos = QPoint(x, y);
-    Changed();
+    Changed(area);
 }
 
 QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
@@ -101,7 +102,7 @@ QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
     else
         area = FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; },
                          [pixel](std::uint32_t p) { return p == pixel; });
-    Changed();
+    Changed(area);
     return area;
 }
 
@@ -133,7 +134,7 @@ bool TCanvas::FillBoxToBorder(int left, int top, int right, int bottom, TColor b
     const std::uint32_t pixel = ToPixel(color);
     for (int py = top; py <= bottom; ++py)
         std::fill(Line(py) + left, Line(py) + right + 1, pixel);
-    Changed();
+    Changed(QRect(QPoint(left, top), QPoint(right, bottom)));
     return true;
 }
 
@@ -143,7 +144,19 @@ void TCanvas::FillRect(const QRect& rect)
     const std::uint32_t brush = ToPixel(Brush.Color);
     for (int y = area.top(); y <= area.bottom(); ++y)
         std::fill(Line(y) + area.left(), Line(y) + area.right() + 1, brush);
-    Changed();
+    Changed(area);
+}
+
+void TCanvas::EndUpdate()
+{
+    if (--FUpdateDepth > 0 || !FUpdateRan)
+        return;
+    const QRect area = FUpdateArea;
+    FUpdateRan = false;
+    FUpdateArea = QRect();
+    // The operations are in the stamp already.
+    if (OnChange)
+        OnChange(area);
 }
 
 void TCanvas::Prefetch(const QRect& rect) const
@@ -275,9 +288,15 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRec
     return true;
 }
 
-void TCanvas::Changed()
+void TCanvas::Changed(const QRect& area)
 {
     ++FStamp.Operations;
+    const QRect inside = area.isEmpty() ? QRect() : area & QRect(0, 0, FWidth, FHeight);
+    if (FUpdateDepth > 0) {
+        FUpdateRan = true;
+        FUpdateArea |= inside;
+        return;
+    }
     if (OnChange)
-        OnChange();
+        OnChange(inside);
 }

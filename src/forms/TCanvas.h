@@ -24,7 +24,8 @@ struct TBrush {
 // Pixel-exact drawing on a 32-bit raster, with colours as 0x00BBGGRR. Lines
 // are one pixel wide, figures are clipped at the raster's edges, and a read
 // outside the raster gives CLR_INVALID. Drawing operations end by raising
-// OnChange, fills even when they changed nothing.
+// OnChange with the rectangle of the raster they may have changed, fills even
+// when they changed nothing (with an empty rectangle then).
 class TCanvas {
 public:
     // The raster must be in Format_RGB32 and outlive the canvas.
@@ -74,6 +75,12 @@ public:
     };
     TStamp Stamp() const { return FStamp; }
 
+    // Operations between BeginUpdate and the matching EndUpdate raise no
+    // OnChange of their own; the outermost EndUpdate raises one for the union
+    // of their rectangles, when any ran.
+    void BeginUpdate() { ++FUpdateDepth; }
+    void EndUpdate();
+
     bool Contains(int x, int y) const
     {
         return static_cast<unsigned>(x) < static_cast<unsigned>(FWidth) &&
@@ -116,7 +123,7 @@ public:
         return TPixelRow(Line(y), static_cast<unsigned>(FWidth));
     }
 
-    std::function<void()> OnChange;
+    std::function<void(const QRect& area)> OnChange;
 
 private:
     // 0x00BBGGRR and the raster's 0xAARRGGBB differ by the order of red and blue.
@@ -143,7 +150,7 @@ private:
     // another shape, leaving what it painted fillable. Sets box to the region.
     template <class Fillable>
     bool FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRect& box);
-    void Changed();
+    void Changed(const QRect& area);
 
     std::uint32_t* FPixels;
     int FWidth;
@@ -170,4 +177,7 @@ private:
     std::vector<TSpan> FFillSpans;
 
     TStamp FStamp;
+    int FUpdateDepth = 0;
+    bool FUpdateRan = false;
+    QRect FUpdateArea;
 };
