@@ -91,8 +91,12 @@ public:
           FCols(CellsInside(colCount, canvas.Width())),
           FWords((FCols + WordBits - 1) / WordBits),
           FKnown(known),
-          FCells(known.Cells)
+          FCells(known.Cells),
+          FChanged(known.Changed),
+          FPending(known.Pending)
     {
+        FChanged.resize(FWords);
+        FPending.clear();
     }
 
     bool Empty() const { return FRows == 0 || FCols == 0; }
@@ -117,6 +121,7 @@ public:
             for (; c < FCols; ++c)
                 Cell(r, c);
         }
+        FillPending();
         FKnown.Stamp = FCanvas.Stamp();
     }
 
@@ -178,33 +183,68 @@ private:
         return QRect(TLifeBoard::SampleX(c), TLifeBoard::SampleY(r), side, side);
     }
 
-    // Paints cell (r, c) as PaintAt at its sample point would; returns the
-    // area of the fill.
-    QRect Paint(int r, int c, bool lives)
+    // Paints cell (r, c), whose state is to change, as PaintAt at its sample
+    // point would, and brings the bits up to date. True when the fill covered
+    // the cell's own sample point and no other, so only its bit changed.
+    bool Paint(int r, int c, bool lives)
     {
         const int x = TLifeBoard::SampleX(c);
         const int y = TLifeBoard::SampleY(r);
         const TColor color = lives ? TLifeBoard::LivingColor : TLifeBoard::DeadColor;
         FCanvas.Brush.Color = color;
-        // A cell inside intact grid lines is the 4 × 4 box at its sample
-        // point; once found to be one it stays one.
-        const QRect box = Box(r, c);
         const std::size_t word = static_cast<std::size_t>(r) * FWords + c / WordBits;
         const TWord bit = TWord(1) << (c % WordBits);
+        // A cell inside intact grid lines is the 4 × 4 box at its sample
+        // point, a region of its own; once found to be one it stays one. Such
+        // fills wait to be made together at the end, or before any other kind
+        // of fill, which could read the raster around it.
+        const QRect box = Box(r, c);
         if (FKnown.Checked[word] & bit) {
             if (FKnown.Boxed[word] & bit) {
-                FCanvas.FillRect(box);
-                return box;
+                Pend(r, c, lives);
+                FCells[word] ^= bit;
+                return true;
             }
         } else {
             FKnown.Checked[word] |= bit;
             if (FCanvas.FillBoxToBorder(x, y, box.right(), box.bottom(), TLifeBoard::GridColor,
                                         color)) {
                 FKnown.Boxed[word] |= bit;
-                return box;
+                FCells[word] ^= bit;
+                return true;
             }
         }
-        return FCanvas.FillToBorder(x, y, TLifeBoard::GridColor, fsBorder);
+        FillPending();
+        const QRect area = FCanvas.FillToBorder(x, y, TLifeBoard::GridColor, fsBorder);
+        if (area.isEmpty())
+            return false;
+        if (OnlyCell(area, r, c)) {
+            FCells[word] ^= bit;
+            return true;
+        }
+        Reload(area);
+        return false;
+    }
+
+    // Puts the fill of a known box on the list.
+    void Pend(int r, int c, bool lives)
+    {
+        // Field by field: a whole rectangle written at once would be read
+        // back in one piece before its parts have landed.
+        FPending.emplace_back();
+        TCanvas::TRectFill& fill = FPending.back();
+        const int side = TLifeBoard::CellPitch - 1;
+        fill.Rect.setCoords(TLifeBoard::SampleX(c), TLifeBoard::SampleY(r),
+                            TLifeBoard::SampleX(c) + side - 1, TLifeBoard::SampleY(r) + side - 1);
+        fill.Color = lives ? TLifeBoard::LivingColor : TLifeBoard::DeadColor;
+    }
+
+    void FillPending()
+    {
+        if (FPending.empty())
+            return;
+        FCanvas.FillRects(FPending);
+        FPending.clear();
     }
 
     // Whether area, not empty, holds no sample point but that of cell (r, c).
@@ -230,7 +270,7 @@ private:
                                Alive(down, c) + Alive(down, right);
         const bool lives = neighbours == 3 || (living && neighbours == 2);
         if (lives != living)
-            Reload(Paint(r, c, lives));
+            Paint(r, c, lives);
     }
 
     // Row r but its last cell, a word of cells at a time. The row above is
@@ -288,21 +328,29 @@ private:
             aboveBefore = up;
             belowBefore = down;
         }
-        // The cells to paint are known now: their pixels are asked for at
-        // once, so their cache misses overlap.
-        for (int k = 0; k < words; ++k)
-            for (TWord changed = FChanged[k]; changed != 0; changed &= changed - 1)
-                FCanvas.Prefetch(Box(r, k * WordBits + __builtin_ctzll(changed)));
+        // The cells to paint are known now: the pixels of those that are not
+        // known boxes are asked for at once, so their cache misses overlap.
+        const std::size_t rowWord = static_cast<std::size_t>(r) * FWords;
         for (int k = 0; k < words; ++k) {
-            for (TWord changed = FChanged[k]; changed != 0; changed &= changed - 1) {
-                const int i = __builtin_ctzll(changed);
-                const int c = k * WordBits + i;
-                const QRect area = Paint(r, c, !((row[k] >> i) & 1));
-                if (area.isEmpty() || !OnlyCell(area, r, c)) {
-                    Reload(area);
-                    return c + 1;
+            const TWord boxes = FKnown.Checked[rowWord + k] & FKnown.Boxed[rowWord + k];
+            for (TWord changed = FChanged[k] & ~boxes; changed != 0; changed &= changed - 1)
+                FCanvas.Prefetch(Box(r, k * WordBits + __builtin_ctzll(changed)));
+        }
+        for (int k = 0; k < words; ++k) {
+            const TWord boxes = FKnown.Checked[rowWord + k] & FKnown.Boxed[rowWord + k];
+            if ((FChanged[k] & ~boxes) == 0) {
+                // Known boxes only: their fills wait, their bits change as predicted.
+                for (TWord changed = FChanged[k]; changed != 0; changed &= changed - 1) {
+                    const int c = k * WordBits + __builtin_ctzll(changed);
+                    Pend(r, c, !Bit(row, c));
                 }
-                row[k] ^= TWord(1) << i;
+                row[k] ^= FChanged[k];
+                continue;
+            }
+            for (TWord changed = FChanged[k]; changed != 0; changed &= changed - 1) {
+                const int c = k * WordBits + __builtin_ctzll(changed);
+                if (!Paint(r, c, !Bit(row, c)))
+                    return c + 1;
             }
         }
         return last;
@@ -316,8 +364,10 @@ private:
     const int FWords;
     TKnowledge& FKnown;
     std::vector<TWord>& FCells;
-    // The cells of the row that change, as the words predict.
-    std::vector<TWord> FChanged = std::vector<TWord>(FWords);
+    // The cells of the row that change, as the words predict, and the box
+    // fills not made yet.
+    std::vector<TWord>& FChanged;
+    std::vector<TCanvas::TRectFill>& FPending;
 };
 
 void TLifeBoard::Generation(TCanvas& canvas)

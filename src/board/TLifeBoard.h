@@ -70,6 +70,9 @@ private:
         std::vector<std::uint64_t> Cells;
         std::vector<std::uint64_t> Checked;
         std::vector<std::uint64_t> Boxed;
+        // Room the pass works in, kept to spare the allocations.
+        std::vector<std::uint64_t> Changed;
+        std::vector<TCanvas::TRectFill> Pending;
     };
     TKnowledge FKnown;
 };

@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -159,12 +160,54 @@ void TCanvas::EndUpdate()
         OnChange(area);
 }
 
+void TCanvas::FillRects(const std::vector<TRectFill>& fills)
+{
+    int left = FWidth;
+    int top = FHeight;
+    int right = -1;
+    int bottom = -1;
+    // The rows of a later rectangle are asked for early, so the cache misses
+    // of several overlap.
+    constexpr std::size_t Ahead = 8;
+    for (std::size_t i = 0; i < fills.size(); ++i) {
+        if (i + Ahead < fills.size())
+            Prefetch(fills[i + Ahead].Rect);
+        const TRectFill& fill = fills[i];
+        const int x1 = std::max(fill.Rect.left(), 0);
+        const int x2 = std::min(fill.Rect.right(), FWidth - 1);
+        const int y1 = std::max(fill.Rect.top(), 0);
+        const int y2 = std::min(fill.Rect.bottom(), FHeight - 1);
+        if (x1 > x2 || y1 > y2)
+            continue;
+        const std::uint32_t pixel = ToPixel(fill.Color);
+        if (x2 - x1 == 3) {
+            // A cell's width: one 16-byte store a row.
+            const std::uint32_t four[4] = {pixel, pixel, pixel, pixel};
+            for (int y = y1; y <= y2; ++y)
+                std::memcpy(Line(y) + x1, four, sizeof four);
+        } else {
+            for (int y = y1; y <= y2; ++y)
+                std::fill(Line(y) + x1, Line(y) + x2 + 1, pixel);
+        }
+        left = std::min(left, x1);
+        right = std::max(right, x2);
+        top = std::min(top, y1);
+        bottom = std::max(bottom, y2);
+    }
+    Changed(right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
 void TCanvas::Prefetch(const QRect& rect) const
 {
-    const QRect area = rect & QRect(0, 0, FWidth, FHeight);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        __builtin_prefetch(Line(y) + area.left(), 1);
-        __builtin_prefetch(Line(y) + area.right(), 1);
+    const int left = std::max(rect.left(), 0);
+    const int right = std::min(rect.right(), FWidth - 1);
+    const int top = std::max(rect.top(), 0);
+    const int bottom = std::min(rect.bottom(), FHeight - 1);
+    if (left > right)
+        return;
+    for (int y = top; y <= bottom; ++y) {
+        __builtin_prefetch(Line(y) + left, 1);
+        __builtin_prefetch(Line(y) + right, 1);
     }
 }
 
@@ -291,10 +334,22 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRec
 void TCanvas::Changed(const QRect& area)
 {
     ++FStamp.Operations;
-    const QRect inside = area.isEmpty() ? QRect() : area & QRect(0, 0, FWidth, FHeight);
+    // Plain arithmetic: this runs for every fill.
+    const int left = std::max(area.left(), 0);
+    const int top = std::max(area.top(), 0);
+    const int right = std::min(area.right(), FWidth - 1);
+    const int bottom = std::min(area.bottom(), FHeight - 1);
+    const QRect inside = area.isEmpty() || left > right || top > bottom
+                             ? QRect()
+                             : QRect(QPoint(left, top), QPoint(right, bottom));
     if (FUpdateDepth > 0) {
         FUpdateRan = true;
-        FUpdateArea |= inside;
+        if (FUpdateArea.isEmpty())
+            FUpdateArea = inside;
+        else if (!inside.isEmpty())
+            FUpdateArea = QRect(QPoint(std::min(left, FUpdateArea.left()), std::min(top, FUpdateArea.top())),
+                                QPoint(std::max(right, FUpdateArea.right()),
+                                       std::max(bottom, FUpdateArea.bottom())));
         return;
     }
     if (OnChange)

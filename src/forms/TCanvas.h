@@ -58,6 +58,14 @@ public:
     bool FillBoxToBorder(int left, int top, int right, int bottom, TColor border, TColor color);
     // Fills the rectangle, clipped to the raster, in the brush colour.
     void FillRect(const QRect& rect);
+    // A rectangle and the colour to fill it in.
+    struct TRectFill {
+        QRect Rect;
+        TColor Color;
+    };
+    // Fills each rectangle, clipped to the raster, in its colour, one after
+    // the other: one operation, with one OnChange for their union.
+    void FillRects(const std::vector<TRectFill>& fills);
     // Asks for the rows of the rectangle to be brought near, for drawing there soon.
     void Prefetch(const QRect& rect) const;
 
