@@ -30,6 +30,9 @@ class TCanvas {
 public:
     // The raster must be in Format_RGB32 and outlive the canvas.
     explicit TCanvas(QImage& raster);
+    // One canvas a raster: a copy would draw behind the other's stamp.
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
