@@ -17,18 +17,39 @@ double TFigureReporter::Seconds(const std::string& name) const
     return found == FSeconds.end() ? 0.0 : found->second;
 }
 
-void PrintFigures(const TFigureReporter& figures)
+namespace {
+
+void Print(const char* name, double value, const char* format)
+{
+    std::printf("%s: ", name);
+    std::printf(format, value);
+    std::printf("\n");
+}
+
+} // namespace
+
+void PrintFigures(const TFigureReporter& figures, const std::string& platform)
 {
     const double generation = figures.Seconds("Generation");
     const double reference = figures.Seconds("ReferenceGeneration");
     const double settling = figures.Seconds("EvolveSettlingSoup");
     const double growing = figures.Seconds("EvolveGrowingSoup");
-    std::printf("generation_us: %.1f us\n", generation * 1e6);
-    std::printf("reference_generation_us: %.1f us\n", reference * 1e6);
-    std::printf("generation_vs_reference: %.2f\n", reference > 0 ? generation / reference : 0.0);
-    std::printf("evolve_generations_per_s: %.0f generations/s\n", settling > 0 ? 1000 / settling : 0.0);
-    std::printf("evolve_growing_generations_per_s: %.0f generations/s\n",
-                growing > 0 ? 1000 / growing : 0.0);
-    std::printf("random_1000_us: %.1f us\n", figures.Seconds("RandomThousand") * 1e6);
-    std::printf("random_max_ms: %.1f ms\n", figures.Seconds("RandomMax") * 1e3);
+    const double randomThousand = figures.Seconds("RandomThousand");
+    const double randomMax = figures.Seconds("RandomMax");
+    const std::string on = platform.empty() ? std::string() : platform + "_";
+    if (generation > 0)
+        Print("generation_us", generation * 1e6, "%.1f us");
+    if (reference > 0)
+        Print("reference_generation_us", reference * 1e6, "%.1f us");
+    if (generation > 0 && reference > 0)
+        Print("generation_vs_reference", generation / reference, "%.2f");
+    if (settling > 0)
+        Print(("evolve_" + on + "generations_per_s").c_str(), 1000 / settling, "%.0f generations/s");
+    if (growing > 0)
+        Print(("evolve_growing_" + on + "generations_per_s").c_str(), 1000 / growing,
+              "%.0f generations/s");
+    if (randomThousand > 0)
+        Print(("random_" + on + "1000_us").c_str(), randomThousand * 1e6, "%.1f us");
+    if (randomMax > 0)
+        Print(("random_" + on + "max_ms").c_str(), randomMax * 1e3, "%.1f ms");
 }

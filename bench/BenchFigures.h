@@ -18,5 +18,7 @@ private:
     std::map<std::string, double> FSeconds;
 };
 
-// Prints one line per figure: "name: value unit".
-void PrintFigures(const TFigureReporter& figures);
+// Prints one line per figure whose benchmarks ran: "name: value unit". The
+// window figures carry the platform's name, as in evolve_x11_generations_per_s,
+// unless the platform is "" (the offscreen one).
+void PrintFigures(const TFigureReporter& figures, const std::string& platform);

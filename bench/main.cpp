@@ -4,6 +4,7 @@
 #include "platform/TFakePlatform.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 int main(int argc, char* argv[])
 {
@@ -17,6 +18,12 @@ int main(int argc, char* argv[])
     TFigureReporter figures;
     benchmark::RunSpecifiedBenchmarks(&figures);
     benchmark::Shutdown();
-    PrintFigures(figures);
+    // Figures from a real display carry its name: xcb is X11.
+    QString display = QGuiApplication::platformName();
+    if (display == QLatin1String("offscreen"))
+        display.clear();
+    else if (display == QLatin1String("xcb"))
+        display = QStringLiteral("x11");
+    PrintFigures(figures, display.toStdString());
     return 0;
 }

@@ -1,10 +1,23 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with optimisation and runs the benchmarks;
-# the last lines give one figure each, "name: value unit".
+# Installs what is missing, builds with optimisation and runs the benchmarks:
+# all of them on the offscreen platform, then the window ones again on a
+# virtual X display (Xvfb). The last lines give one figure each,
+# "name: value unit"; those from the display are named *_x11_*.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTALVORETH_BUILD_TESTS=OFF \
   -DTALVORETH_BUILD_BENCH=ON >/dev/null
 cmake --build build-bench -j2 --target talvoreth_bench
-QT_QPA_PLATFORM=offscreen build-bench/bench/talvoreth_bench "$@"
+source scripts/virtual-display.sh
+work=$(mktemp -d)
+QT_QPA_PLATFORM=offscreen build-bench/bench/talvoreth_bench "$@" | tee "$work/offscreen"
+(
+  start_virtual_display 1280x1024
+  build-bench/bench/talvoreth_bench --benchmark_filter='^Evolve' "$@"
+) | tee "$work/x11"
+echo
+# Colour codes left over from the tables go first.
+sed 's/\x1b\[[0-9;]*m//g' "$work/offscreen" "$work/x11" | grep -E '^[a-z0-9_]+: '
+
+rm -rf "$work"

@@ -3,7 +3,9 @@
 #include "forms/TCanvas.h"
 #include "forms/TColor.h"
 
+#include <cstdint>
 #include <functional>
+#include <vector>
 
 // The Life board kept in a raster: cells of 5 × 5 pixels behind one-pixel grey
 // grid lines, alive when the top-left interior pixel of the cell is blue. There
@@ -42,6 +44,8 @@ public:
 
     // One generation in place, rows outer and columns inner, wrapping at the
     // edges: every cell sees the new state of the cells before it in the pass.
+    // Raises the canvas's OnChange once at its end, for the rectangle of all
+    // its fills, and none when it needed no fill.
     void Generation(TCanvas& canvas);
 
     // Draws at or above this many seeds on a board of `cells` cells miss one
@@ -49,10 +53,26 @@ public:
     static long long SaturatingSeedCount(long long cells);
 
 private:
-    // One pass; Inside when all sample points lie inside the raster.
-    template <bool Inside>
-    void Pass(TCanvas& canvas);
+    class TPass;
 
     int& FRowCount;
     int& FColCount;
+
+    // What a pass knows of the board, a bit per cell: the cells' states, and
+    // for the cells it had to paint whether they are the plain 4 × 4 box inside
+    // intact grid lines. A pass never paints in the grid colour, so while no
+    // one else draws (the canvas's stamp is still the one the pass left) and
+    // the counts are the same, the next pass can go on from there.
+    struct TKnowledge {
+        TCanvas::TStamp Stamp;
+        int RowCount = 0;
+        int ColCount = 0;
+        std::vector<std::uint64_t> Cells;
+        std::vector<std::uint64_t> Checked;
+        std::vector<std::uint64_t> Boxed;
+        // Room the pass works in, kept to spare the allocations.
+        std::vector<std::uint64_t> Changed;
+        std::vector<TCanvas::TRectFill> Pending;
+    };
+    TKnowledge FKnown;
 };

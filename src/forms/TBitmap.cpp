@@ -30,7 +30,7 @@ TCanvas& TBitmap::Canvas()
 {
     if (!FCanvas) {
         FCanvas = std::make_unique<TCanvas>(FImage);
-        FCanvas->OnChange = [this] { Changed(); };
+        FCanvas->OnChange = [this](const QRect& area) { Changed(area); };
     }
     return *FCanvas;
 }

@@ -2,7 +2,15 @@
 
 #include <QImage>
 
+#include <atomic>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+std::atomic<std::uint64_t> CanvasCount{0};
+
+} // namespace
 
 TCanvas::TCanvas(QImage& raster)
     : FPixels(reinterpret_cast<std::uint32_t*>(raster.bits())),
@@ -10,6 +18,7 @@ TCanvas::TCanvas(QImage& raster)
       FHeight(raster.height()),
       FStride(static_cast<int>(raster.bytesPerLine() / 4))
 {
+    FStamp.Canvas = ++CanvasCount;
 }
 
 void TCanvas::SetPixel(int x, int y, std::uint32_t pixel)
@@ -47,7 +56,7 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
             SetPixel(x2 - 1, y, pen);
         }
     }
-    Changed();
+    Changed(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
 }
 
 void TCanvas::MovePenTo(int x, int y)
@@ -58,6 +67,7 @@ void TCanvas::MovePenTo(int x, int y)
 void TCanvas::LineTo(int x, int y)
 {
     const std::uint32_t pen = ToPixel(Pen.Color);
+    const QRect area = QRect(PenPos, QPoint(x, y)).normalized();
     int cx = PenPos.x();
     int cy = PenPos.y();
     const int dx = std::abs(x - cx);
@@ -78,28 +88,134 @@ void TCanvas::LineTo(int x, int y)
         }
     }
     PenPos = QPoint(x, y);
-    Changed();
+    Changed(area);
 }
 
-void TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
+QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
 {
     // Untaken pixels are opaque; the general fill clears the alpha of those it
     // takes. A box fill comes first, while every pixel is opaque.
     const std::uint32_t pixel = ToPixel(color);
+    QRect area;
     if (style == fsBorder)
-        FloodFill(x, y, [pixel](std::uint32_t p) { return p != pixel; },
-                  [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
+        area = FloodFill(x, y, [pixel](std::uint32_t p) { return p != pixel; },
+                         [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
     else
-        FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; },
-                  [pixel](std::uint32_t p) { return p == pixel; });
-    Changed();
+        area = FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; },
+                         [pixel](std::uint32_t p) { return p == pixel; });
+    Changed(area);
+    return area;
+}
+
+bool TCanvas::FillBoxToBorder(int left, int top, int right, int bottom, TColor border,
+                              TColor color)
+{
+    if (left < 0 || top < 0 || right >= FWidth || bottom >= FHeight || left > right ||
+        top > bottom)
+        return false;
+    const std::uint32_t wall = ToPixel(border);
+    // The rows above and below, where they exist, are walls all along the box.
+    for (int py : {top - 1, bottom + 1}) {
+        if (py < 0 || py >= FHeight)
+            continue;
+        const std::uint32_t* row = Line(py);
+        for (int px = left; px <= right; ++px)
+            if (row[px] != wall)
+                return false;
+    }
+    // Each row of the box: open throughout, with walls (or the raster's edge) at its ends.
+    for (int py = top; py <= bottom; ++py) {
+        const std::uint32_t* row = Line(py);
+        if ((left > 0 && row[left - 1] != wall) || (right < FWidth - 1 && row[right + 1] != wall))
+            return false;
+        for (int px = left; px <= right; ++px)
+            if (row[px] == wall)
+                return false;
+    }
+    const std::uint32_t pixel = ToPixel(color);
+    for (int py = top; py <= bottom; ++py)
+        std::fill(Line(py) + left, Line(py) + right + 1, pixel);
+    Changed(QRect(QPoint(left, top), QPoint(right, bottom)));
+    return true;
+}
+
+void TCanvas::FillRect(const QRect& rect)
+{
+    const QRect area = rect & QRect(0, 0, FWidth, FHeight);
+    const std::uint32_t brush = ToPixel(Brush.Color);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill(Line(y) + area.left(), Line(y) + area.right() + 1, brush);
+    Changed(area);
+}
+
+void TCanvas::EndUpdate()
+{
+    if (--FUpdateDepth > 0 || !FUpdateRan)
+        return;
+    const QRect area = FUpdateArea;
+    FUpdateRan = false;
+    FUpdateArea = QRect();
+    // The operations are in the stamp already.
+    if (OnChange)
+        OnChange(area);
+}
+
+void TCanvas::FillRects(const std::vector<TRectFill>& fills)
+{
+    int left = FWidth;
+    int top = FHeight;
+    int right = -1;
+    int bottom = -1;
+    // The rows of a later rectangle are asked for early, so the cache misses
+    // of several overlap.
+    constexpr std::size_t Ahead = 8;
+    for (std::size_t i = 0; i < fills.size(); ++i) {
+        if (i + Ahead < fills.size())
+            Prefetch(fills[i + Ahead].Rect);
+        const TRectFill& fill = fills[i];
+        const int x1 = std::max(fill.Rect.left(), 0);
+        const int x2 = std::min(fill.Rect.right(), FWidth - 1);
+        const int y1 = std::max(fill.Rect.top(), 0);
+        const int y2 = std::min(fill.Rect.bottom(), FHeight - 1);
+        if (x1 > x2 || y1 > y2)
+            continue;
+        const std::uint32_t pixel = ToPixel(fill.Color);
+        if (x2 - x1 == 3) {
+            // A cell's width: one 16-byte store a row.
+            const std::uint32_t four[4] = {pixel, pixel, pixel, pixel};
+            for (int y = y1; y <= y2; ++y)
+                std::memcpy(Line(y) + x1, four, sizeof four);
+        } else {
+            for (int y = y1; y <= y2; ++y)
+                std::fill(Line(y) + x1, Line(y) + x2 + 1, pixel);
+        }
+        left = std::min(left, x1);
+        right = std::max(right, x2);
+        top = std::min(top, y1);
+        bottom = std::max(bottom, y2);
+    }
+    Changed(right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)));
+}
+
+void TCanvas::Prefetch(const QRect& rect) const
+{
+    const int left = std::max(rect.left(), 0);
+    const int right = std::min(rect.right(), FWidth - 1);
+    const int top = std::max(rect.top(), 0);
+    const int bottom = std::min(rect.bottom(), FHeight - 1);
+    if (left > right)
+        return;
+    for (int y = top; y <= bottom; ++y) {
+        __builtin_prefetch(Line(y) + left, 1);
+        __builtin_prefetch(Line(y) + right, 1);
+    }
 }
 
 template <class BoxFillable, class Fillable>
-void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable)
+QRect TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable)
 {
     if (!Contains(x, y) || !fillable(Line(y)[x]))
-        return;
+        return QRect();
     // Most fills are small: asking for the lines around the seed at once lets
     // their cache misses overlap instead of coming one row at a time.
     for (int py = std::max(y - 2, 0); py <= std::min(y + 6, FHeight - 1); ++py)
@@ -107,8 +223,9 @@ void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable
     // Pixels a box fill has painted stay fillable only when the brush colour
     // is fillable itself; only then may the general fill take over from it.
     const std::uint32_t brush = ToPixel(Brush.Color);
-    if (fillable(brush) && FillBox(x, y, brush, boxFillable))
-        return;
+    QRect box;
+    if (fillable(brush) && FillBox(x, y, brush, boxFillable, box))
+        return box;
 
     const std::uint32_t taken = brush & 0x00FFFFFFu;
     // Pushes a seed for each run of fillable pixels of row py within [from, to].
@@ -154,15 +271,24 @@ void TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable
             scan(seed.Y - seed.Dy, std::max(left, seed.ParentRight + 1), right, -seed.Dy, left, right);
         }
     }
+    int left = x;
+    int right = x;
+    int top = y;
+    int bottom = y;
     for (const TSpan& span : FFillSpans) {
         std::uint32_t* spanRow = Line(span.Y);
         for (int px = span.Left; px <= span.Right; ++px)
             spanRow[px] |= 0xFF000000u;
+        left = std::min(left, span.Left);
+        right = std::max(right, span.Right);
+        top = std::min(top, span.Y);
+        bottom = std::max(bottom, span.Y);
     }
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 template <class Fillable>
-bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable)
+bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRect& box)
 {
     const std::uint32_t* seedRow = Line(y);
     int left = x;
@@ -188,7 +314,9 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable)
     auto paint = [&](int py) { std::fill(Line(py) + left, Line(py) + right + 1, brush); };
 
     paint(y);
-    for (int step : {-1, 1}) {
+    int ends[2] = {y, y};
+    for (int side : {0, 1}) {
+        const int step = side == 0 ? -1 : 1;
         for (int py = y + step; py >= 0 && py < FHeight; py += step) {
             const TRowKind rowKind = kind(py);
             if (rowKind == Closed)
@@ -196,13 +324,34 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable)
             if (rowKind == Irregular)
                 return false;
             paint(py);
+            ends[side] = py;
         }
     }
+    box = QRect(QPoint(left, ends[0]), QPoint(right, ends[1]));
     return true;
 }
 
-void TCanvas::Changed()
+void TCanvas::Changed(const QRect& area)
 {
+    ++FStamp.Operations;
+    // Plain arithmetic: this runs for every fill.
+    const int left = std::max(area.left(), 0);
+    const int top = std::max(area.top(), 0);
+    const int right = std::min(area.right(), FWidth - 1);
+    const int bottom = std::min(area.bottom(), FHeight - 1);
+    const QRect inside = area.isEmpty() || left > right || top > bottom
+                             ? QRect()
+                             : QRect(QPoint(left, top), QPoint(right, bottom));
+    if (FUpdateDepth > 0) {
+        FUpdateRan = true;
+        if (FUpdateArea.isEmpty())
+            FUpdateArea = inside;
+        else if (!inside.isEmpty())
+            FUpdateArea = QRect(QPoint(std::min(left, FUpdateArea.left()), std::min(top, FUpdateArea.top())),
+                                QPoint(std::max(right, FUpdateArea.right()),
+                                       std::max(bottom, FUpdateArea.bottom())));
+        return;
+    }
     if (OnChange)
-        OnChange();
+        OnChange(inside);
 }

@@ -3,6 +3,7 @@
 #include "forms/TColor.h"
 
 #include <QPoint>
+#include <QRect>
 
 #include <cstdint>
 #include <functional>
@@ -23,11 +24,15 @@ struct TBrush {
 // Pixel-exact drawing on a 32-bit raster, with colours as 0x00BBGGRR. Lines
 // are one pixel wide, figures are clipped at the raster's edges, and a read
 // outside the raster gives CLR_INVALID. Drawing operations end by raising
-// OnChange, fills even when they changed nothing.
+// OnChange with the rectangle of the raster they may have changed, fills even
+// when they changed nothing (with an empty rectangle then).
 class TCanvas {
 public:
     // The raster must be in Format_RGB32 and outlive the canvas.
     explicit TCanvas(QImage& raster);
+    // One canvas a raster: a copy would draw behind the other's stamp.
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
@@ -44,8 +49,48 @@ public:
     void LineTo(int x, int y);
     // fsBorder: fills the 4-connected region around (x, y) that does not have
     // the given colour; fsSurface: the region that has it. Nothing changes when
-    // (x, y) is outside the raster or not in such a region.
-    void FillToBorder(int x, int y, TColor color, TFillStyle style);
+    // (x, y) is outside the raster or not in such a region. Returns the
+    // region's bounding rectangle, empty when nothing was filled.
+    QRect FillToBorder(int x, int y, TColor color, TFillStyle style);
+    // The same as FillToBorder(left, top, border, fsBorder) with the brush in
+    // the given colour, for a region known in advance: when the box from
+    // (left, top) to (right, bottom) inclusive lies in the raster, has no pixel
+    // in the border colour and every pixel beside its four sides has it or lies
+    // outside the raster, fills the box and returns true. Otherwise it changes
+    // nothing, raises no OnChange and returns false.
+    bool FillBoxToBorder(int left, int top, int right, int bottom, TColor border, TColor color);
+    // Fills the rectangle, clipped to the raster, in the brush colour.
+    void FillRect(const QRect& rect);
+    // A rectangle and the colour to fill it in.
+    struct TRectFill {
+        QRect Rect;
+        TColor Color;
+    };
+    // Fills each rectangle, clipped to the raster, in its colour, one after
+    // the other: one operation, with one OnChange for their union.
+    void FillRects(const std::vector<TRectFill>& fills);
+    // Asks for the rows of the rectangle to be brought near, for drawing there soon.
+    void Prefetch(const QRect& rect) const;
+
+    // Tells this canvas apart from every other and counts its drawing
+    // operations: while the raster is drawn on only through its canvas, the
+    // same stamp means the same pixels.
+    struct TStamp {
+        std::uint64_t Canvas = 0;
+        std::uint64_t Operations = 0;
+        bool operator==(const TStamp& other) const
+        {
+            return Canvas == other.Canvas && Operations == other.Operations;
+        }
+        bool operator!=(const TStamp& other) const { return !(*this == other); }
+    };
+    TStamp Stamp() const { return FStamp; }
+
+    // Operations between BeginUpdate and the matching EndUpdate raise no
+    // OnChange of their own; the outermost EndUpdate raises one for the union
+    // of their rectangles, when any ran.
+    void BeginUpdate() { ++FUpdateDepth; }
+    void EndUpdate();
 
     bool Contains(int x, int y) const
     {
@@ -89,7 +134,7 @@ public:
         return TPixelRow(Line(y), static_cast<unsigned>(FWidth));
     }
 
-    std::function<void()> OnChange;
+    std::function<void(const QRect& area)> OnChange;
 
 private:
     // 0x00BBGGRR and the raster's 0xAARRGGBB differ by the order of red and blue.
@@ -108,14 +153,15 @@ private:
     std::uint32_t* Line(int y) const { return FPixels + static_cast<std::size_t>(y) * FStride; }
     // Fills any region with a scanline fill; boxFillable is the same test for
     // a raster without taken pixels.
+    // Returns the filled region's bounding rectangle.
     template <class BoxFillable, class Fillable>
-    void FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable);
+    QRect FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable);
     // Fills a region that is a box of equal spans between closed rows, the
     // shape of a grid cell, with the least reading; false when the region has
-    // another shape, leaving what it painted fillable.
+    // another shape, leaving what it painted fillable. Sets box to the region.
     template <class Fillable>
-    bool FillBox(int x, int y, std::uint32_t brush, Fillable fillable);
-    void Changed();
+    bool FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRect& box);
+    void Changed(const QRect& area);
 
     std::uint32_t* FPixels;
     int FWidth;
@@ -140,4 +186,9 @@ private:
     };
     std::vector<TSeed> FFillSeeds;
     std::vector<TSpan> FFillSpans;
+
+    TStamp FStamp;
+    int FUpdateDepth = 0;
+    bool FUpdateRan = false;
+    QRect FUpdateArea;
 };

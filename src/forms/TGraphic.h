@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 
 #include <functional>
 #include <memory>
@@ -25,12 +26,15 @@ class TGraphic
     // EInvalidGraphic, and keeps the old content, when the data does not decode.
     virtual void LoadFromData(const QByteArray& data) = 0;
 
-    std::function<void()> OnChange;
+    // Raised with the rectangle whose pixels may have changed.
+    std::function<void(const QRect& area)> OnChange;
 
-  protected:
-    void Changed()
+protected:
+    void Changed(const QRect& area)
     {
         if (OnChange)
-            OnChange();
+            OnChange(area);
     }
+    // The whole picture.
+    void Changed() { Changed(QRect(0, 0, Width(), Height())); }
 };

@@ -9,7 +9,7 @@
 
 TImage::TImage(TComponent* owner) : TControl(owner)
 {
-    FPicture.OnChange = [this](bool replaced) { PictureChanged(replaced); };
+    FPicture.OnChange = [this](bool replaced, const QRect& area) { PictureChanged(replaced, area); };
 }
 
 TCanvas& TImage::Canvas()
@@ -57,17 +57,23 @@ void TImage::AdjustSize()
               fixedHeight ? Height() : graphic->Height());
 }
 
-void TImage::PictureChanged(bool replaced)
+void TImage::PictureChanged(bool replaced, const QRect& area)
 {
     // Graphics keep their size, so only a new one can change size or opacity.
     if (replaced) {
         AdjustSize();
         UpdateOpacity();
-    }
-    if (!FRepaintPending) {
-        FRepaintPending = true;
+        FRepaintPending = rect();
         update();
+        return;
     }
+    // The picture lies at the control's top-left corner: its pixels are the
+    // control's. Only what changed is painted again.
+    const QRect changed = area & rect();
+    if (changed.isEmpty() || FRepaintPending.contains(changed))
+        return;
+    FRepaintPending |= changed;
+    update(FRepaintPending);
 }
 
 void TImage::Resized()
@@ -87,7 +93,7 @@ void TImage::UpdateOpacity()
 
 void TImage::paintEvent(QPaintEvent*)
 {
-    FRepaintPending = false;
+    FRepaintPending = QRect();
     if (const TGraphic* graphic = FPicture.Graphic()) {
         QPainter painter(this);
         Application->Guard([&] { graphic->Draw(painter); });

@@ -29,14 +29,14 @@ class TImage : public TControl
     void Resized() override;
     void paintEvent(QPaintEvent* event) override;
 
-  private:
-    void PictureChanged(bool replaced);
+private:
+    void PictureChanged(bool replaced, const QRect& area);
     void UpdateOpacity();
     void AdjustSize();
 
     TPicture FPicture;
     bool FAutoSize = false;
-    // Set between the first change after a paint and the next paint, so a
-    // burst of drawing asks Qt for one repaint.
-    bool FRepaintPending = false;
+    // What has been asked of Qt since the last paint: the bounding rectangle
+    // of the changes, so a burst of drawing within it asks for nothing more.
+    QRect FRepaintPending;
 };

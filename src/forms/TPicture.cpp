@@ -8,8 +8,8 @@ void TPicture::SetGraphic(std::unique_ptr<TGraphic> graphic)
 {
     FGraphic = std::move(graphic);
     if (FGraphic)
-        FGraphic->OnChange = [this] { Changed(false); };
-    Changed(true);
+        FGraphic->OnChange = [this](const QRect& area) { Changed(false, area); };
+    Changed(true, FGraphic ? QRect(0, 0, FGraphic->Width(), FGraphic->Height()) : QRect());
 }
 
 void TPicture::Assign(const TPicture& other)
@@ -30,8 +30,8 @@ void TPicture::LoadFromData(const QString& graphicClass, const QByteArray& data)
     SetGraphic(std::move(graphic));
 }
 
-void TPicture::Changed(bool replaced)
+void TPicture::Changed(bool replaced, const QRect& area)
 {
     if (OnChange)
-        OnChange(replaced);
+        OnChange(replaced, area);
 }

@@ -2,6 +2,7 @@
 
 #include "forms/TGraphic.h"
 
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -21,11 +22,11 @@ class TPicture
     void LoadFromData(const QString& graphicClass, const QByteArray& data);
 
     // Raised for every change; replaced is true when another graphic (or
-    // none) was installed, false when the graphic's pixels changed.
-    std::function<void(bool replaced)> OnChange;
+    // none) was installed, false when the graphic's pixels changed, within area.
+    std::function<void(bool replaced, const QRect& area)> OnChange;
 
-  private:
-    void Changed(bool replaced);
+private:
+    void Changed(bool replaced, const QRect& area);
 
     std::unique_ptr<TGraphic> FGraphic;
 };

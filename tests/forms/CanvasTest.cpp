@@ -16,7 +16,7 @@ class Canvas : public ::testing::Test
   protected:
     Canvas() : FBitmap(12, 9), FCanvas(FBitmap.Canvas())
     {
-        FCanvas.OnChange = [this] { ++FChanges; };
+        FCanvas.OnChange = [this](const QRect&) { ++FChanges; };
     }
 
     // Pixels of the given colour.
