@@ -86,8 +86,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         TDescriptionReader(*form).Read(
             QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+        // As showing the form would: every container gets its native window
+        // and arranges its children, outer ones first.
         form->HandleNeeded();
-        for (TComponent* component : std::vector<TComponent*>(form->Components()))
+        const std::vector<TComponent*> components = form->Components();
+        for (TComponent* component : components)
+            if (auto* container = dynamic_cast<TWinControl*>(component))
+                container->HandleNeeded();
+        for (TComponent* component : components)
             if (component->Loading())
                 component->Loaded();
         form->Loaded();

@@ -85,6 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto* panel = new TPanel(form);
     panel->SetParent(form);
     panel->SetAlign(alClient);
+    panel->HandleNeeded();
     panel->SetCaption(QStringLiteral("panel"));
     auto* label = new TLabel(form);
     label->SetBounds(4, 4, 60, 16);
@@ -96,10 +97,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto* edit = new TEdit(form);
     edit->SetBounds(4, 40, 80, 20);
     edit->SetParent(panel);
+    edit->SetAnchors(akLeft | akTop | akRight);
+    edit->HandleNeeded();
     auto* button = new TBitBtn(form);
     button->SetBounds(4, 70, 80, 24);
     button->SetCaption(QStringLiteral("button"));
     button->SetParent(panel);
+    button->SetAnchors(akRight | akBottom);
+    button->HandleNeeded();
     for (TComponent* component : std::vector<TComponent*>(form->Components()))
         component->Loaded();
     form->Loaded();
