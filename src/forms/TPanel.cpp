@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <utility>
 
 namespace {
@@ -45,17 +44,11 @@ void FillWithin(QPainter& painter, QRect area, TSpan xs, TSpan ys, const QColor&
                          color);
 }
 
-int Saturated(long long value)
-{
-    return static_cast<int>(
-        std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
 // rect moved in by inset on every side, without overflow.
 QRect Inset(QRect rect, long long inset)
 {
-    return QRect(QPoint(Saturated(rect.left() + inset), Saturated(rect.top() + inset)),
-                 QPoint(Saturated(rect.right() - inset), Saturated(rect.bottom() - inset)));
+    return QRect(QPoint(SaturatedInt(rect.left() + inset), SaturatedInt(rect.top() + inset)),
+                 QPoint(SaturatedInt(rect.right() - inset), SaturatedInt(rect.bottom() - inset)));
 }
 
 // Draws a one-bevel frame inside rect and returns the rectangle inside it.
@@ -144,12 +137,12 @@ void TPanel::BordersChanged()
 
 QRect TPanel::ChildArea() const
 {
-    int inset = FBorderWidth;
+    long long inset = FBorderWidth;
     if (FBevelOuter != bvNone)
         inset += FBevelWidth;
     if (FBevelInner != bvNone)
         inset += FBevelWidth;
-    return TWinControl::ChildArea().adjusted(inset, inset, -inset, -inset);
+    return Inset(TWinControl::ChildArea(), inset);
 }
 
 void TPanel::SetProperty(const QString& name, const QString& value)
