@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 
 namespace
 {
@@ -112,7 +113,32 @@ const TPropertySetters<TControl>& ControlSetters()
     return setters;
 }
 
+// One axis of a bounds rectangle: a start above the int minimum and an
+// extent, not negative, that keeps the last pixel within the int range.
+void FitAxis(int& start, int& extent)
+{
+    start = std::max(start, std::numeric_limits<int>::min() + 1);
+    extent = std::max(extent, 0);
+    if (start > 0)
+        extent = std::min(extent, std::numeric_limits<int>::max() - start + 1);
+}
+
+QRect RepresentableBounds(int left, int top, int width, int height)
+{
+    FitAxis(left, width);
+    FitAxis(top, height);
+    // QRect(left, top, width, height) would add before it subtracts one.
+    return QRect(QPoint(left, top), QPoint(static_cast<int>(left + static_cast<long long>(width) - 1),
+                                           static_cast<int>(top + static_cast<long long>(height) - 1)));
+}
+
 } // namespace
+
+int SaturatedInt(long long value)
+{
+    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
+}
 
 Qt::CursorShape ToQtCursor(TCursor cursor)
 {
@@ -166,7 +192,7 @@ void TControl::SetParent(TWinControl* parent)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    const QRect bounds(left, top, std::max(width, 0), std::max(height, 0));
+    const QRect bounds = RepresentableBounds(left, top, width, height);
     if (bounds == FBounds)
         return;
     const bool resized = bounds.size() != FBounds.size();
@@ -204,23 +230,26 @@ void TControl::ApplyAnchors(QSize parentSize)
 {
     if (FAlign != alNone || FAnchors == (akLeft | akTop) || !FAnchorParentSize.isValid())
         return;
-    const int dx = parentSize.width() - FAnchorParentSize.width();
-    const int dy = parentSize.height() - FAnchorParentSize.height();
-    QRect bounds = FAnchorBounds;
+    const long long dx = parentSize.width() - FAnchorParentSize.width();
+    const long long dy = parentSize.height() - FAnchorParentSize.height();
+    long long left = FAnchorBounds.left();
+    long long top = FAnchorBounds.top();
+    long long width = FAnchorBounds.width();
+    long long height = FAnchorBounds.height();
     if (FAnchors & akRight) {
         if (FAnchors & akLeft)
-            bounds.setWidth(bounds.width() + dx);
+            width += dx;
         else
-            bounds.moveLeft(bounds.left() + dx);
+            left += dx;
     }
     if (FAnchors & akBottom) {
         if (FAnchors & akTop)
-            bounds.setHeight(bounds.height() + dy);
+            height += dy;
         else
-            bounds.moveTop(bounds.top() + dy);
+            top += dy;
     }
     FApplyingAnchors = true;
-    SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
+    SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(width), SaturatedInt(height));
     FApplyingAnchors = false;
 }
 

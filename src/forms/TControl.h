@@ -50,6 +50,8 @@ class TControl : public QWidget, public TComponent
     void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
     void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+    // A negative size counts as 0. Bounds whose edges would leave the int
+    // range are cut to the nearest that stay within it.
     virtual void SetBounds(int left, int top, int width, int height);
 
     TAlign Align() const { return FAlign; }
@@ -169,3 +171,7 @@ class TControl : public QWidget, public TComponent
 };
 
 Qt::CursorShape ToQtCursor(TCursor cursor);
+
+// The int nearest to value: coordinates that can add up past the int range
+// are worked out in 64 bits and handed on through this.
+int SaturatedInt(long long value);

@@ -224,7 +224,8 @@ bool TForm::StartSystemResize(Qt::Edges edges)
 
 void TForm::SetBounds(int left, int top, int width, int height)
 {
-    if (QRect(left, top, width, height) != BoundsRect() && !CanResize(width, height)) {
+    const bool changed = left != Left() || top != Top() || width != Width() || height != Height();
+    if (changed && !CanResize(width, height)) {
         width = Width();
         height = Height();
     }

@@ -2,7 +2,12 @@
 
 #include "forms/TPropertyReader.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
+#include <array>
+#include <utility>
 
 namespace {
 
@@ -13,8 +18,47 @@ TBevelCut ToBevel(const QString& value)
                 {"bvSpace", bvSpace}}));
 }
 
+// Bevel rings are counted in 64 bits: a width from a description can take
+// them far outside the int range of QRect.
+struct TSpan {
+    long long First;
+    long long Last;
+};
+
+// The pixels QPainter::fillRect covers along one axis from start with the
+// given extent; a negative extent reaches back from start.
+TSpan Covered(long long start, long long extent)
+{
+    return extent >= 0 ? TSpan{start, start + extent - 1} : TSpan{start + extent, start - 1};
+}
+
+void FillWithin(QPainter& painter, QRect area, TSpan xs, TSpan ys, const QColor& color)
+{
+    const long long left = std::max<long long>(xs.First, area.left());
+    const long long right = std::min<long long>(xs.Last, area.right());
+    const long long top = std::max<long long>(ys.First, area.top());
+    const long long bottom = std::min<long long>(ys.Last, area.bottom());
+    if (left <= right && top <= bottom)
+        painter.fillRect(QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
+                               QPoint(static_cast<int>(right), static_cast<int>(bottom))),
+                         color);
+}
+
+// rect moved in by inset on every side, without overflow.
+QRect Inset(QRect rect, long long inset)
+{
+    return QRect(QPoint(SaturatedInt(rect.left() + inset), SaturatedInt(rect.top() + inset)),
+                 QPoint(SaturatedInt(rect.right() - inset), SaturatedInt(rect.bottom() - inset)));
+}
+
 // Draws a one-bevel frame inside rect and returns the rectangle inside it.
-QRect DrawBevel(QPainter& painter, QRect rect, TBevelCut cut, int width)
+// Ring k is drawn as the rectangle moved in by k, with its top and left edges
+// in one colour and its bottom and right edges in the other; past the middle
+// the rectangle turns inside out and the edges keep being filled as
+// QPainter::fillRect reads negative sizes. Only the rings with an edge in
+// area, the part being painted, are drawn, so the cost does not grow with the
+// bevel's width.
+QRect DrawBevel(QPainter& painter, QRect area, QRect rect, TBevelCut cut, int width)
 {
     if (cut == bvNone)
         return rect;
@@ -22,16 +66,36 @@ QRect DrawBevel(QPainter& painter, QRect rect, TBevelCut cut, int width)
     const QColor dark = ToQColor(clBtnShadow);
     const QColor topLeft = cut == bvRaised ? light : cut == bvLowered ? dark : QColor();
     const QColor bottomRight = cut == bvRaised ? dark : cut == bvLowered ? light : QColor();
-    for (int i = 0; i < width; ++i) {
-        if (topLeft.isValid()) {
-            painter.fillRect(rect.left(), rect.top(), rect.width(), 1, topLeft);
-            painter.fillRect(rect.left(), rect.top(), 1, rect.height(), topLeft);
-            painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, bottomRight);
-            painter.fillRect(rect.right(), rect.top(), 1, rect.height(), bottomRight);
+    if (topLeft.isValid() && !area.isEmpty()) {
+        const long long left = rect.left();
+        const long long top = rect.top();
+        const long long right = rect.right();
+        const long long bottom = rect.bottom();
+        // The rings whose top, bottom, left or right edge lies within area.
+        std::array<std::pair<long long, long long>, 4> rings = {{
+            {area.top() - top, area.bottom() - top},
+            {bottom - area.bottom(), bottom - area.top()},
+            {area.left() - left, area.right() - left},
+            {right - area.right(), right - area.left()},
+        }};
+        std::sort(rings.begin(), rings.end());
+        long long next = 0;
+        for (const auto& [first, last] : rings) {
+            const long long end = std::min<long long>(last, width - 1LL);
+            for (long long k = std::max(first, next); k <= end; ++k) {
+                const long long ringWidth = right - left + 1 - 2 * k;
+                const long long ringHeight = bottom - top + 1 - 2 * k;
+                const TSpan across = Covered(left + k, ringWidth);
+                const TSpan down = Covered(top + k, ringHeight);
+                FillWithin(painter, area, across, {top + k, top + k}, topLeft);
+                FillWithin(painter, area, {left + k, left + k}, down, topLeft);
+                FillWithin(painter, area, across, {bottom - k, bottom - k}, bottomRight);
+                FillWithin(painter, area, {right - k, right - k}, down, bottomRight);
+            }
+            next = std::max(next, end + 1);
         }
-        rect.adjust(1, 1, -1, -1);
     }
-    return rect;
+    return Inset(rect, std::max(width, 0));
 }
 
 } // namespace
@@ -73,12 +137,12 @@ void TPanel::BordersChanged()
 
 QRect TPanel::ChildArea() const
 {
-    int inset = FBorderWidth;
+    long long inset = FBorderWidth;
     if (FBevelOuter != bvNone)
         inset += FBevelWidth;
     if (FBevelInner != bvNone)
         inset += FBevelWidth;
-    return TWinControl::ChildArea().adjusted(inset, inset, -inset, -inset);
+    return Inset(TWinControl::ChildArea(), inset);
 }
 
 void TPanel::SetProperty(const QString& name, const QString& value)
@@ -94,13 +158,14 @@ void TPanel::SetProperty(const QString& name, const QString& value)
         TWinControl::SetProperty(name, value);
 }
 
-void TPanel::paintEvent(QPaintEvent*)
+void TPanel::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(rect(), ToQColor(Color()));
-    QRect inner = DrawBevel(painter, rect(), FBevelOuter, FBevelWidth);
-    inner = inner.adjusted(FBorderWidth, FBorderWidth, -FBorderWidth, -FBorderWidth);
-    inner = DrawBevel(painter, inner, FBevelInner, FBevelWidth);
+    const QRect area = event->rect() & rect();
+    QRect inner = DrawBevel(painter, area, rect(), FBevelOuter, FBevelWidth);
+    inner = Inset(inner, FBorderWidth);
+    inner = DrawBevel(painter, area, inner, FBevelInner, FBevelWidth);
     if (!Caption().isEmpty()) {
         painter.setPen(ToQColor(Font().Color));
         painter.drawText(inner, Qt::AlignCenter | Qt::TextSingleLine, Caption());

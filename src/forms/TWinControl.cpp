@@ -39,36 +39,42 @@ void TWinControl::AlignControls()
     if (!FHandleAllocated || FAlignDisabled > 0 || FAligning)
         return;
     FAligning = true;
+    // Edges and sizes add up over all the children: they are summed in 64 bits.
     const QRect area = ChildArea();
-    int left = area.left();
-    int top = area.top();
-    int right = left + area.width();
-    int bottom = top + area.height();
+    long long left = area.left();
+    long long top = area.top();
+    long long right = area.right() + 1LL;
+    long long bottom = area.bottom() + 1LL;
     for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* control : FControls) {
             if (!control->Visible() || control->Align() != kind)
                 continue;
-            const int width = control->Width();
-            const int height = control->Height();
+            const long long width = control->Width();
+            const long long height = control->Height();
             switch (kind) {
             case alTop:
-                control->SetBounds(left, top, right - left, height);
+                control->SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(right - left),
+                                   SaturatedInt(height));
                 top += height;
                 break;
             case alBottom:
-                control->SetBounds(left, bottom - height, right - left, height);
+                control->SetBounds(SaturatedInt(left), SaturatedInt(bottom - height),
+                                   SaturatedInt(right - left), SaturatedInt(height));
                 bottom -= height;
                 break;
             case alLeft:
-                control->SetBounds(left, top, width, bottom - top);
+                control->SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(width),
+                                   SaturatedInt(bottom - top));
                 left += width;
                 break;
             case alRight:
-                control->SetBounds(right - width, top, width, bottom - top);
+                control->SetBounds(SaturatedInt(right - width), SaturatedInt(top), SaturatedInt(width),
+                                   SaturatedInt(bottom - top));
                 right -= width;
                 break;
             default:
-                control->SetBounds(left, top, right - left, bottom - top);
+                control->SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(right - left),
+                                   SaturatedInt(bottom - top));
                 break;
             }
         }
