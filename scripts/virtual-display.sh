@@ -65,3 +65,11 @@ capture_main_window() {
   wait_for_exit "$pid" 10 || status=$?
   return "$status"
 }
+
+# Waits up to 5 seconds for process $1 and fails the calling test, naming $2,
+# unless it ended with exit code 0.
+expect_clean_exit() {
+  local status=0
+  wait_for_exit "$1" 5 || status=$?
+  [ "$status" = 0 ] || { echo "FAIL: ${2:-the program} ended with exit code $status"; exit 1; }
+}

@@ -58,9 +58,7 @@ found=$(colours "$work/after.png" "$board" | paste -sd' ')
   { echo "FAIL: after the click the board holds $found"; exit 1; }
 
 "$close_window" "$window"
-status=0
-wait_for_exit "$pid" 5 || status=$?
 rm -rf "$work"
-[ "$status" = 0 ] || { echo "FAIL: exit code $status"; exit 1; }
+expect_clean_exit "$pid"
 echo "hidpi: window ${WIDTH}x$HEIGHT, board drawn in grey and white alone," \
   "a click turned the 8x8 pixels of the cell under the cursor blue, exit code 0"

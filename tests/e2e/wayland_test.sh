@@ -36,7 +36,5 @@ grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" || { kill "$p
 sleep 1
 kill -0 "$pid" || fail "the program ended by itself"
 kill -TERM "$pid"
-status=0
-wait_for_exit "$pid" 5 || status=$?
-[ "$status" = 0 ] || fail "exit code $status"
+expect_clean_exit "$pid"
 echo "wayland: the window was mapped and drawn on weston, and the program ended with exit code 0"

@@ -40,11 +40,6 @@ drag() { # presses at window point $1,$2 and moves the mouse by $3,$4 in steps
   xdotool mouseup 1
   sleep 0.3
 }
-expect_exit() { # waits for the program to end with exit code 0
-  local status=0
-  wait_for_exit "$pid" 5 || status=$?
-  [ "$status" = 0 ] || fail "$1: exit code $status"
-}
 
 start
 read -r x y w h <<<"$(geometry)"
@@ -91,7 +86,7 @@ xprop -id "$window" WM_STATE | grep -q Normal || fail "not restored"
 
 # The close glyph ends the program with exit code 0.
 xdotool mousemove --window "$window" $((w - 13)) 13 click 1
-expect_exit "close glyph"
+expect_clean_exit "$pid" "close glyph"
 
 # So does a double-click on the control-box hot spot (4, 5, 37 x 21).
 start
@@ -99,18 +94,18 @@ xdotool mousemove --window "$window" 20 15 click 1
 sleep 0.3
 kill -0 "$pid" || fail "a single click on the control box closed the window"
 xdotool mousemove --window "$window" 20 15 click --repeat 2 --delay 80 1
-expect_exit "control-box double-click"
+expect_clean_exit "$pid" "control-box double-click"
 
 # And a termination signal, idle or during a run.
 start
 kill -TERM "$pid"
-expect_exit "SIGTERM"
+expect_clean_exit "$pid" "SIGTERM"
 start
 xdotool mousemove --window "$window" 115 57 click 1
 xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type 1000000
 xdotool mousemove --window "$window" 381 57 click 1
 sleep 0.5
 kill -INT "$pid"
-expect_exit "SIGINT during a run"
+expect_clean_exit "$pid" "SIGINT during a run"
 
 echo "window manager: caption drag, glyphs, grips, resize limits, close paths all as expected"
