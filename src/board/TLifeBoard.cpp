@@ -329,12 +329,14 @@ private:
             belowBefore = down;
         }
         // The cells to paint are known now: the pixels of those that are not
-        // known boxes are asked for at once, so their cache misses overlap.
+        // known boxes, walls included, are asked for at once, so their cache
+        // misses overlap.
         const std::size_t rowWord = static_cast<std::size_t>(r) * FWords;
         for (int k = 0; k < words; ++k) {
             const TWord boxes = FKnown.Checked[rowWord + k] & FKnown.Boxed[rowWord + k];
             for (TWord changed = FChanged[k] & ~boxes; changed != 0; changed &= changed - 1)
-                FCanvas.Prefetch(Box(r, k * WordBits + __builtin_ctzll(changed)));
+                FCanvas.Prefetch(
+                    Box(r, k * WordBits + __builtin_ctzll(changed)).adjusted(-1, -1, 1, 1));
         }
         for (int k = 0; k < words; ++k) {
             const TWord boxes = FKnown.Checked[rowWord + k] & FKnown.Boxed[rowWord + k];

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <atomic>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -152,9 +153,13 @@ void TCanvas::EndUpdate()
 {
     if (--FUpdateDepth > 0 || !FUpdateRan)
         return;
-    const QRect area = FUpdateArea;
+    const QRect area = FUpdateLeft <= FUpdateRight
+                           ? Clipped(QRect(QPoint(FUpdateLeft, FUpdateTop),
+                                           QPoint(FUpdateRight, FUpdateBottom)))
+                           : QRect();
     FUpdateRan = false;
-    FUpdateArea = QRect();
+    FUpdateLeft = FUpdateTop = INT_MAX;
+    FUpdateRight = FUpdateBottom = INT_MIN;
     // The operations are in the stamp already.
     if (OnChange)
         OnChange(area);
@@ -331,27 +336,31 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRec
     return true;
 }
 
-void TCanvas::Changed(const QRect& area)
+QRect TCanvas::Clipped(const QRect& area) const
 {
-    ++FStamp.Operations;
-    // Plain arithmetic: this runs for every fill.
     const int left = std::max(area.left(), 0);
     const int top = std::max(area.top(), 0);
     const int right = std::min(area.right(), FWidth - 1);
     const int bottom = std::min(area.bottom(), FHeight - 1);
-    const QRect inside = area.isEmpty() || left > right || top > bottom
-                             ? QRect()
-                             : QRect(QPoint(left, top), QPoint(right, bottom));
+    if (area.isEmpty() || left > right || top > bottom)
+        return QRect();
+    return QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void TCanvas::Changed(const QRect& area)
+{
+    ++FStamp.Operations;
     if (FUpdateDepth > 0) {
+        // Plain arithmetic, clipped at the end: this runs for every fill.
         FUpdateRan = true;
-        if (FUpdateArea.isEmpty())
-            FUpdateArea = inside;
-        else if (!inside.isEmpty())
-            FUpdateArea = QRect(QPoint(std::min(left, FUpdateArea.left()), std::min(top, FUpdateArea.top())),
-                                QPoint(std::max(right, FUpdateArea.right()),
-                                       std::max(bottom, FUpdateArea.bottom())));
+        if (!area.isEmpty()) {
+            FUpdateLeft = std::min(FUpdateLeft, area.left());
+            FUpdateTop = std::min(FUpdateTop, area.top());
+            FUpdateRight = std::max(FUpdateRight, area.right());
+            FUpdateBottom = std::max(FUpdateBottom, area.bottom());
+        }
         return;
     }
     if (OnChange)
-        OnChange(inside);
+        OnChange(Clipped(area));
 }

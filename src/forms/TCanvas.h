@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -162,6 +163,8 @@ private:
     template <class Fillable>
     bool FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRect& box);
     void Changed(const QRect& area);
+    // The part of area inside the raster.
+    QRect Clipped(const QRect& area) const;
 
     std::uint32_t* FPixels;
     int FWidth;
@@ -190,5 +193,9 @@ private:
     TStamp FStamp;
     int FUpdateDepth = 0;
     bool FUpdateRan = false;
-    QRect FUpdateArea;
+    // The bounds of what the operations since BeginUpdate changed.
+    int FUpdateLeft = INT_MAX;
+    int FUpdateTop = INT_MAX;
+    int FUpdateRight = INT_MIN;
+    int FUpdateBottom = INT_MIN;
 };

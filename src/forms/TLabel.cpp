@@ -7,6 +7,9 @@
 
 TLabel::TLabel(TComponent* owner) : TControl(owner)
 {
+    // An opaque label paints every pixel of its own: Qt need not paint what
+    // lies beneath when only the label changes.
+    setAttribute(Qt::WA_OpaquePaintEvent, !FTransparent);
 }
 
 void TLabel::SetAlignment(TAlignment alignment)
@@ -24,6 +27,7 @@ void TLabel::SetAutoSize(bool autoSize)
 void TLabel::SetTransparent(bool transparent)
 {
     FTransparent = transparent;
+    setAttribute(Qt::WA_OpaquePaintEvent, !FTransparent);
     update();
 }
 
