@@ -22,7 +22,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TBitmap bitmap(2, 1);
     bitmap.Canvas();
     int changes = 0;
-    bitmap.OnChange = [&changes] { ++changes; };
+    QRect changed;
+    bitmap.OnChange = [&changes, &changed](const QRect& area) {
+        ++changes;
+        changed = area;
+    };
     try {
         bitmap.LoadFromData(QByteArray::fromRawData(reinterpret_cast<const char*>(data),
                                                     static_cast<qsizetype>(size)));
@@ -32,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FuzzFailure("a BMP that did not load changed the bitmap");
         return 0;
     }
-    if (changes != 1)
-        FuzzFailure("a loaded BMP did not report one change");
+    if (changes != 1 || !changed.contains(QRect(0, 0, bitmap.Width(), bitmap.Height())))
+        FuzzFailure("a loaded BMP did not report one change of the whole picture");
     if (bitmap.Width() <= 0 || bitmap.Height() <= 0 ||
         bitmap.Image().format() != QImage::Format_RGB32)
         FuzzFailure("a loaded BMP is empty or not in Format_RGB32");

@@ -45,7 +45,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TJPEGImage image;
     image.LoadFromData(PreviousPicture());
     int changes = 0;
-    image.OnChange = [&changes] { ++changes; };
+    QRect changed;
+    image.OnChange = [&changes, &changed](const QRect& area) {
+        ++changes;
+        changed = area;
+    };
     try {
         image.LoadFromData(QByteArray::fromRawData(reinterpret_cast<const char*>(data),
                                                    static_cast<qsizetype>(size)));
@@ -58,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const long long width = image.Width();
     const long long height = image.Height();
-    if (changes != 1)
-        FuzzFailure("a decoded JPEG did not report one change");
+    if (changes != 1 || !changed.contains(QRect(0, 0, image.Width(), image.Height())))
+        FuzzFailure("a decoded JPEG did not report one change of the whole picture");
     if (width <= 0 || height <= 0 || width > TJPEGImage::MaxSide || height > TJPEGImage::MaxSide ||
         width * height > TJPEGImage::MaxPixels)
         FuzzFailure("a decoded JPEG outside the size limits");
