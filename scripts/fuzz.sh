@@ -59,7 +59,7 @@ for t in "${targets[@]}"; do
   findings=fuzz/findings/$t
   log=build-fuzz/logs/$t.log
   mkdir -p "$corpus" "$findings"
-  cp -n fuzz/corpus/"$t"/* "$corpus"/ 2>/dev/null || true
+  cp fuzz/corpus/"$t"/* "$corpus"/
   options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048
            -artifact_prefix="$findings/" -print_final_stats=1)
   [ -f fuzz/"$t".dict ] && options+=(-dict=fuzz/"$t".dict)
