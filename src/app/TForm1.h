@@ -16,7 +16,7 @@ class TPanel;
 // all the state it has.
 class TForm1 : public TNeoForm
 {
-  public:
+public:
     explicit TForm1(TComponent* owner) : TNeoForm(owner) {}
 
     static const TFormClass& StaticClass();
@@ -52,7 +52,7 @@ class TForm1 : public TNeoForm
 
     static const QString MakerPage;
 
-  private:
+private:
     int NextRandom() { return static_cast<int>(FRandom() >> 1); }
     // Puts the run buttons and the label in their running state and (re)starts
     // the count of the run.

@@ -6,57 +6,57 @@
 // TApplication::HandleException, which shows the message (EAbort excepted).
 class Exception
 {
-  public:
+public:
     explicit Exception(QString message = QString()) : FMessage(std::move(message)) {}
     virtual ~Exception() = default;
 
     const QString& Message() const { return FMessage; }
 
-  private:
+private:
     QString FMessage;
 };
 
 // Silent: dropped by the error report without a word.
 class EAbort : public Exception
 {
-  public:
+public:
     using Exception::Exception;
 };
 
 class EConvertError : public Exception
 {
-  public:
+public:
     using Exception::Exception;
 };
 
 class EResNotFound : public Exception
 {
-  public:
+public:
     using Exception::Exception;
 };
 
 class EReadError : public Exception
 {
-  public:
+public:
     using Exception::Exception;
 };
 
 class EInvalidOperation : public Exception
 {
-  public:
+public:
     using Exception::Exception;
 };
 
 // A picture whose data does not decode.
 class EInvalidGraphic : public Exception
 {
-  public:
+public:
     using Exception::Exception;
 };
 
 class EOutOfResources : public Exception
 {
-  public:
+public:
     using Exception::Exception;
 };
 

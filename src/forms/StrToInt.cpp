@@ -5,8 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace
-{
+namespace {
 
 std::optional<int> HexDigit(QChar ch)
 {

@@ -12,7 +12,7 @@ class TForm;
 // report that every call from Qt into program code ends in.
 class TApplication : public TComponent
 {
-  public:
+public:
     // Needs a QApplication; becomes the global Application.
     TApplication();
     ~TApplication() override;
@@ -63,7 +63,7 @@ class TApplication : public TComponent
     TControl* CaptureControl() const { return FCaptureControl; }
     void SetCaptureControl(TControl* control) { FCaptureControl = control; }
 
-  private:
+private:
     void ShowMainWindow();
     void ShowException(const QString& message);
 

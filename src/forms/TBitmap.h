@@ -12,7 +12,7 @@ class TCanvas;
 // all white; its canvas is made on the first request. It loads BMP files.
 class TBitmap : public TGraphic
 {
-  public:
+public:
     TBitmap();
     // Raises EOutOfResources when the raster cannot be allocated.
     TBitmap(int width, int height);
@@ -28,7 +28,7 @@ class TBitmap : public TGraphic
     TCanvas& Canvas();
     const QImage& Image() const { return FImage; }
 
-  private:
+private:
     QImage FImage;
     std::unique_ptr<TCanvas> FCanvas;
 };

@@ -11,8 +11,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace
-{
+namespace {
 
 TShiftState ShiftStateOf(const QMouseEvent& event)
 {

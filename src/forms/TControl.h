@@ -34,7 +34,7 @@ enum TCursor {
 // follows them.
 class TControl : public QWidget, public TComponent
 {
-  public:
+public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
@@ -122,7 +122,7 @@ class TControl : public QWidget, public TComponent
     // Called when the parent's client size changes, for anchored controls.
     void ApplyAnchors(QSize parentSize);
 
-  protected:
+protected:
     friend class TWinControl;
     virtual void Resized() {}
     virtual void TextChanged() { update(); }
@@ -136,7 +136,7 @@ class TControl : public QWidget, public TComponent
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     void UpdateToolTip();
     void Capture();
     bool HearsMouseAt(QPoint at) const;

@@ -15,8 +15,7 @@
 #include <functional>
 #include <map>
 
-namespace
-{
+namespace {
 
 [[noreturn]] void Malformed(const QXmlStreamReader& xml)
 {

@@ -26,14 +26,14 @@ class TWinControl;
 // form's own class first, then its bases.
 class TDescriptionReader
 {
-  public:
+public:
     explicit TDescriptionReader(TForm& form) : FForm(form) {}
 
     // Raises EReadError: "Invalid property value" for a bad value or an
     // unknown handler, and other texts for a malformed description.
     void Read(const QByteArray& description);
 
-  private:
+private:
     void ReadBody(QXmlStreamReader& xml, TControl& target);
     void ReadProperty(QXmlStreamReader& xml, TControl& target);
     void ReadPicture(TControl& target, const QString& name, const QString& graphicClass,

@@ -14,8 +14,7 @@
 
 #include <deque>
 
-namespace
-{
+namespace {
 
 QString DescriptionPath(const TFormClass& formClass)
 {

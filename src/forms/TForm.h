@@ -41,7 +41,7 @@ constexpr std::uintptr_t WA_CLICKACTIVE = 2;
 // TApplication::CreateForm does both.
 class TForm : public TWinControl
 {
-  public:
+public:
     explicit TForm(TComponent* owner);
     // A bare form: Create() reads no description and runs no constructor body
     // or creation event.
@@ -99,7 +99,7 @@ class TForm : public TWinControl
     // Sees every translated window message after the framework's own handling.
     virtual void WndProc(TMessage&) {}
 
-  protected:
+protected:
     // The class's constructor body: runs after all descriptions are read.
     virtual void Constructed() {}
 
@@ -110,7 +110,7 @@ class TForm : public TWinControl
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-  private:
+private:
     void ReadDescription(const QByteArray& description);
     void NotifyLoaded();
     void CenterOnScreen();

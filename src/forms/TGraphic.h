@@ -12,7 +12,7 @@ class QPainter;
 // reports changes.
 class TGraphic
 {
-  public:
+public:
     virtual ~TGraphic() = default;
 
     virtual int Width() const = 0;

@@ -9,7 +9,7 @@ class TCanvas;
 // where the picture does not reach, the parent shows through.
 class TImage : public TControl
 {
-  public:
+public:
     explicit TImage(TComponent* owner);
 
     TPicture& Picture() { return FPicture; }
@@ -25,7 +25,7 @@ class TImage : public TControl
     void SetGraphicProperty(const QString& name, const QString& graphicClass,
                             const QByteArray& data) override;
 
-  protected:
+protected:
     void Resized() override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -10,8 +10,7 @@
 
 #include <jpeglib.h>
 
-namespace
-{
+namespace {
 
 // Everything one decoding needs, in plain C structures: the function that
 // calls setjmp keeps no C++ object with a destructor alive, since longjmp

@@ -9,7 +9,7 @@
 // counts are checked before anything large is allocated.
 class TJPEGImage : public TGraphic
 {
-  public:
+public:
     static constexpr int MaxSide = 16384;
     static constexpr long long MaxPixels = 64LL * 1000 * 1000;
     static constexpr int MaxScans = 1000;
@@ -24,6 +24,6 @@ class TJPEGImage : public TGraphic
     // 32-bit pixels, Format_RGB32.
     const QImage& Image() const { return FImage; }
 
-  private:
+private:
     QImage FImage;
 };

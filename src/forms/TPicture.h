@@ -11,7 +11,7 @@
 // Holds one graphic, or none, and passes its changes on.
 class TPicture
 {
-  public:
+public:
     TGraphic* Graphic() const { return FGraphic.get(); }
     void SetGraphic(std::unique_ptr<TGraphic> graphic);
     // Installs a copy of the other picture's graphic, or none.

@@ -15,7 +15,7 @@ class TPanel;
 // strips leave free.
 class TNeoForm : public TForm
 {
-  public:
+public:
     explicit TNeoForm(TComponent* owner) : TForm(owner) {}
     // The bare form: no description, none of the controls, none of the settings.
     TNeoForm(TComponent* owner, int dummy) : TForm(owner, dummy) {}
@@ -112,10 +112,10 @@ class TNeoForm : public TForm
     static constexpr int MinWidth = 200;
     static constexpr int MinHeight = 60;
 
-  protected:
+protected:
     void Constructed() override;
 
-  private:
+private:
     void ShowTitlePictures();
     void PressGrip(TMouseButton button, Qt::Edges edges, int x, int y);
     void DragGrip(const TImage& grip, Qt::Edges edges);

@@ -9,7 +9,7 @@
 // boxes and shell requests are recorded instead of shown.
 class TFakePlatform : public TPlatform
 {
-  public:
+public:
     struct TMessageBoxCall {
         QWidget* Owner;
         QString Text;
@@ -56,7 +56,7 @@ class TFakePlatform : public TPlatform
 // Installs a fake platform for the lifetime of the guard.
 class TFakePlatformScope
 {
-  public:
+public:
     TFakePlatformScope() { SetPlatform(&Fake); }
     ~TFakePlatformScope() { SetPlatform(nullptr); }
     TFakePlatformScope(const TFakePlatformScope&) = delete;

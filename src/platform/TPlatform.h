@@ -31,7 +31,7 @@ constexpr int IDOK = 1;
 // Qt implementation; tests install a fake to script and record these calls.
 class TPlatform
 {
-  public:
+public:
     virtual ~TPlatform() = default;
 
     virtual QPoint CursorPos() const = 0;

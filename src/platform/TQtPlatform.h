@@ -5,7 +5,7 @@
 // The platform services as Qt provides them on the desktop.
 class TQtPlatform : public TPlatform
 {
-  public:
+public:
     QPoint CursorPos() const override;
     QRect WorkArea() const override;
     QSize ScreenSize() const override;

@@ -8,8 +8,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 int SignalPipe[2] = {-1, -1};
 constexpr int Signals[] = {SIGTERM, SIGINT, SIGHUP};

@@ -11,13 +11,13 @@ class QSocketNotifier;
 // event loop and calls OnSignal there. One instance per process.
 class TTerminationSignals : public QObject
 {
-  public:
+public:
     explicit TTerminationSignals(std::function<void()> onSignal);
     ~TTerminationSignals() override;
     TTerminationSignals(const TTerminationSignals&) = delete;
     TTerminationSignals& operator=(const TTerminationSignals&) = delete;
 
-  private:
+private:
     void Drain();
 
     std::function<void()> FOnSignal;

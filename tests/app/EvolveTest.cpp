@@ -4,12 +4,11 @@
 
 #include <QTimer>
 
-namespace
-{
+namespace {
 
 class Evolve : public Form1Fixture
 {
-  protected:
+protected:
     Evolve() { Form1->Show(); }
 
     // Seeds the cells with Random and keeps a copy of the board to evolve apart.

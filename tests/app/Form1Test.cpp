@@ -6,8 +6,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-namespace
-{
+namespace {
 
 using MainWindow = Form1Fixture;
 

@@ -4,8 +4,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 QString Translated(const char* context, const char* text)
 {

@@ -7,8 +7,7 @@
 #include <set>
 #include <utility>
 
-namespace
-{
+namespace {
 
 using Cell = std::pair<int, int>; // (row, column)
 using Cells = std::set<Cell>;
@@ -19,7 +18,7 @@ constexpr TColor Blue = TLifeBoard::LivingColor;
 
 class Board : public ::testing::Test
 {
-  protected:
+protected:
     void Make(int width, int height)
     {
         FBitmap = std::make_unique<TBitmap>(width, height);

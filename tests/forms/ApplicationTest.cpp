@@ -8,12 +8,11 @@
 #include <QTest>
 #include <QTimer>
 
-namespace
-{
+namespace {
 
 class ApplicationLoop : public ApplicationFixture
 {
-  protected:
+protected:
     ApplicationLoop() { HandlerLog.clear(); }
 
     TTestDerivedForm* MakeMainForm()

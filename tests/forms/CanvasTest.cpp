@@ -5,15 +5,14 @@
 #include "forms/TJPEGImage.h"
 #include "support/ApplicationFixture.h"
 
-namespace
-{
+namespace {
 
 constexpr TColor Grey = 0xBCBCBC;
 constexpr TColor Blue = 0xFF0000;
 
 class Canvas : public ::testing::Test
 {
-  protected:
+protected:
     Canvas() : FBitmap(12, 9), FCanvas(FBitmap.Canvas())
     {
         FCanvas.OnChange = [this](const QRect&) { ++FChanges; };
@@ -193,7 +192,7 @@ TEST_F(Canvas, ColoursReadBackExactly)
 
 class ImageCanvas : public ApplicationFixture
 {
-  protected:
+protected:
     TImage FImage{nullptr};
 };
 

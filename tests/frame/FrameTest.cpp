@@ -7,15 +7,14 @@
 
 #include <QTest>
 
-namespace
-{
+namespace {
 
 constexpr QRgb PanelFace = 0xFFF0F0F0;
 constexpr QRgb FrameGrey = 0xFFCFCFCF;
 
 class Frame : public ApplicationFixture
 {
-  protected:
+protected:
     Frame()
     {
         Fake().Screen = QSize(1920, 1080);
@@ -306,7 +305,7 @@ TEST_F(Frame, MinimiseTakesTheWholeApplicationForTheMainForm)
 
 class GripDrag : public Frame
 {
-  protected:
+protected:
     GripDrag()
     {
         ShowAt({300, 200, 536, 353});

@@ -18,8 +18,7 @@
 
 #include <jpeglib.h>
 
-namespace
-{
+namespace {
 
 QByteArray Resource(const QString& path)
 {
@@ -228,7 +227,7 @@ TEST(Picture, MakesTheNamedGraphicClassAndCopiesOnAssign)
 
 class PictureProperties : public ApplicationFixture
 {
-  protected:
+protected:
     // Reads a form whose one image has the given picture property.
     QString ReadFailure(const QString& graphic, const QString& file)
     {

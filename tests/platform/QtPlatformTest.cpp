@@ -10,8 +10,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 struct TShownBox {
     QMessageBox::Icon Icon = QMessageBox::NoIcon;

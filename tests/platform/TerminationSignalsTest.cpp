@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 
 // Dispatches events until the count reaches `expected`, for at most a second.
 void WaitFor(const int& count, int expected)
