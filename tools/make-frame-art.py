@@ -5,8 +5,8 @@ close buttons, the bevelled side strips and the bottom band with its corners.
 Writes them to resources/frame/ as JPEG files and, for the two bands that
 stretch along the whole width, as 24-bit BMP files. Run it again after
 changing the drawing."""
-import importlib.util
 import pathlib
+import runpy
 import struct
 
 from PIL import Image, ImageDraw
@@ -51,12 +51,9 @@ BUTTON_EDGE = (0x0F, 0x37, 0x50)
 SYMBOL = (255, 255, 255)
 
 
-def icon_module():
-    """tools/make-icon.py, whose drawing the title band's icon reuses."""
-    spec = importlib.util.spec_from_file_location("make_icon", TOOLS / "make-icon.py")
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+def icon_picture(size):
+    """The glider icon as make-icon.py draws it, at size x size pixels."""
+    return runpy.run_path(str(TOOLS / "make-icon.py"))["picture"](size)
 
 
 def rows_image(width, rows):
@@ -127,7 +124,7 @@ def top_left():
     image = rows_image(TOP_LEFT_WIDTH, TITLE_ROWS)
     side_edge(image, LEFT_COLUMNS, right=False)
     round_top_corner(image, right=False)
-    image.paste(icon_module().picture(ICON_SIZE).convert("RGB"), ICON_POSITION)
+    image.paste(icon_picture(ICON_SIZE).convert("RGB"), ICON_POSITION)
     return image
 
 

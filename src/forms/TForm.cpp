@@ -209,41 +209,41 @@ void TForm::Close()
         SetVisible(false);
 }
 
+QWindow* TForm::CompositorWindow() const
+{
+    return Platform().CanPositionWindows() ? nullptr : windowHandle();
+}
+
 bool TForm::StartSystemMove()
 {
-    QWindow* window = windowHandle();
-    return !Platform().CanPositionWindows() && window && window->startSystemMove();
+    QWindow* window = CompositorWindow();
+    return window && window->startSystemMove();
 }
 
 bool TForm::StartSystemResize(Qt::Edges edges)
 {
-    QWindow* window = windowHandle();
-    return !Platform().CanPositionWindows() && window && window->startSystemResize(edges);
+    QWindow* window = CompositorWindow();
+    return window && window->startSystemResize(edges);
 }
 
 void TForm::SetBounds(int left, int top, int width, int height)
 {
     const bool changed = left != Left() || top != Top() || width != Width() || height != Height();
-    if (changed && !CanResize(width, height)) {
-        width = Width();
-        height = Height();
-    }
+    if (changed)
+        CheckSize(width, height);
     TWinControl::SetBounds(left, top, width, height);
 }
 
-bool TForm::CanResize(int& width, int& height)
+void TForm::CheckSize(int& width, int& height)
 {
     if (!HandleAllocated() || FReading || !OnCanResize)
-        return true;
+        return;
     int newWidth = width;
     int newHeight = height;
     bool resize = true;
     OnCanResize(this, newWidth, newHeight, resize);
-    if (resize) {
-        width = newWidth;
-        height = newHeight;
-    }
-    return resize;
+    width = resize ? newWidth : Width();
+    height = resize ? newHeight : Height();
 }
 
 void TForm::AdoptSystemBounds()
@@ -253,10 +253,8 @@ void TForm::AdoptSystemBounds()
         return;
     int width = proposed.width();
     int height = proposed.height();
-    if (proposed.size() != BoundsRect().size() && !CanResize(width, height)) {
-        width = Width();
-        height = Height();
-    }
+    if (proposed.size() != BoundsRect().size())
+        CheckSize(width, height);
     AdoptWindowBounds(QRect(proposed.topLeft(), QSize(width, height)));
     if (QSize(width, height) != proposed.size())
         resize(width, height);

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class QWindow;
+
 enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 
 enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
@@ -120,8 +122,11 @@ private:
     void ApplyWindowFlags();
     void Perform(unsigned message, std::uintptr_t wParam);
     std::uintptr_t SizeType() const;
-    // Asks OnCanResize about a size; false when it refuses it.
-    bool CanResize(int& width, int& height);
+    // Passes a proposed size through OnCanResize: it becomes the size the
+    // handler settles on, or the present size where the handler refuses.
+    void CheckSize(int& width, int& height);
+    // The native window when the compositor, not the program, places windows.
+    QWindow* CompositorWindow() const;
     // The window system changed the window's geometry: the size passes the
     // check like any other, and the window is put back where it refuses.
     void AdoptSystemBounds();
