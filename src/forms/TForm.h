@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/TFormClass.h"
+#include "forms/TFramePacer.h"
 #include "forms/TWinControl.h"
 
 #include <cstdint>
@@ -41,8 +42,7 @@ constexpr std::uintptr_t WA_CLICKACTIVE = 2;
 // descriptions (base class first), binds fields and handlers, notifies the
 // components, runs Constructed() and last the OnCreate handler.
 // TApplication::CreateForm does both.
-class TForm : public TWinControl
-{
+class TForm : public TWinControl {
 public:
     explicit TForm(TComponent* owner);
     // A bare form: Create() reads no description and runs no constructor body
@@ -111,6 +111,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void ReadDescription(const QByteArray& description);
@@ -130,6 +131,8 @@ private:
     // The window system changed the window's geometry: the size passes the
     // check like any other, and the window is put back where it refuses.
     void AdoptSystemBounds();
+    // Paints what Qt holds as changed, as its UpdateRequest would.
+    void PaintPending();
 
     TBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
@@ -141,4 +144,5 @@ private:
     bool FReading = false;
     int FPendingClientWidth = -1;
     int FPendingClientHeight = -1;
+    TFramePacer FFramePacer{[this] { PaintPending(); }};
 };

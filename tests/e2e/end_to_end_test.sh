@@ -64,6 +64,9 @@ import -window "$window" "$work/running.png"
 cmp -s <(convert "$work/after.png" -crop 120x14+522+51 rgb:-) \
        <(convert "$work/running.png" -crop 120x14+522+51 rgb:-) &&
   { echo "FAIL: the status line did not change during the run"; exit 1; }
+cmp -s <(convert "$work/after.png" -crop 987x616+11+74 rgb:-) \
+       <(convert "$work/running.png" -crop 987x616+11+74 rgb:-) &&
+  { echo "FAIL: the board on screen did not change during the run"; exit 1; }
 
 "$close_window" "$window"
 rm -rf "$work"
