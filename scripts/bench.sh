@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with optimisation and runs the benchmarks:
 # all of them on the offscreen platform, then the window ones again on a
-# virtual X display (Xvfb). The last lines give one figure each,
-# "name: value unit"; those from the display are named *_x11_*.
+# virtual X display (Xvfb) and on a headless Wayland compositor (weston). The
+# last lines give one figure each, "name: value unit"; those from a display
+# are named *_x11_* and *_wayland_*.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,8 +17,13 @@ QT_QPA_PLATFORM=offscreen build-bench/bench/talvoreth_bench "$@" | tee "$work/of
   start_virtual_display 1280x1024
   build-bench/bench/talvoreth_bench --benchmark_filter='^Evolve' "$@"
 ) | tee "$work/x11"
+(
+  mkdir "$work/runtime"
+  start_headless_wayland "$work/runtime"
+  build-bench/bench/talvoreth_bench --benchmark_filter='^Evolve' "$@"
+) | tee "$work/wayland"
 echo
 # Colour codes left over from the tables go first.
-sed 's/\x1b\[[0-9;]*m//g' "$work/offscreen" "$work/x11" | grep -E '^[a-z0-9_]+: '
+sed 's/\x1b\[[0-9;]*m//g' "$work/offscreen" "$work/x11" "$work/wayland" | grep -E '^[a-z0-9_]+: '
 
 rm -rf "$work"

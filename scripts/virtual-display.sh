@@ -1,4 +1,5 @@
-# Helpers for running the program on a virtual X display; source this file.
+# Helpers for running the program on a virtual X display or a headless Wayland
+# compositor; source this file.
 
 # Starts Xvfb on a free display and exports DISPLAY; stops it when the shell exits.
 # $1 is the screen size, WIDTHxHEIGHT, 1280x1024 when not given.
@@ -23,6 +24,26 @@ start_virtual_display() {
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
   fi
+}
+
+# Starts weston without a screen, with the folder $1 as its private runtime
+# folder (its log goes to $1/weston.log), and points Qt at it; stops it when
+# the shell exits.
+start_headless_wayland() {
+  local dir=$1
+  chmod 700 "$dir"
+  export XDG_RUNTIME_DIR=$dir
+  weston --backend=headless-backend.so --socket=talvoreth-wayland --width=1280 --height=1024 \
+    --idle-time=0 >"$dir/weston.log" 2>&1 &
+  HEADLESS_WAYLAND_PID=$!
+  trap 'kill "$HEADLESS_WAYLAND_PID" 2>/dev/null || true' EXIT
+  for _ in $(seq 100); do
+    [ -S "$dir/talvoreth-wayland" ] && break
+    sleep 0.1
+  done
+  [ -S "$dir/talvoreth-wayland" ] || { echo "weston did not start" >&2; return 1; }
+  export WAYLAND_DISPLAY=talvoreth-wayland QT_QPA_PLATFORM=wayland
+  unset DISPLAY
 }
 
 # Prints the id of the visible window titled Talvoreth, waiting up to 20 s.

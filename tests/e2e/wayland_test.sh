@@ -6,24 +6,16 @@ set -euo pipefail
 program=$1
 source "$(dirname "$0")/../../scripts/virtual-display.sh"
 work=$(mktemp -d)
-chmod 700 "$work"
 fail() { # reports, with what the program said besides the protocol log
   echo "FAIL: $*"
   grep -v '^\[[0-9. ]*\] ' "$work/program.log" 2>/dev/null | tail -40
   exit 1
 }
 
-export XDG_RUNTIME_DIR=$work
-weston --backend=headless-backend.so --socket=talvoreth-test --width=1280 --height=1024 \
-  --idle-time=0 >"$work/weston.log" 2>&1 &
-compositor=$!
-trap 'kill "$compositor" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -S "$work/talvoreth-test" ] && break; sleep 0.1; done
-[ -S "$work/talvoreth-test" ] || fail "weston did not start"
+start_headless_wayland "$work" || fail "weston did not start"
+trap 'kill "$HEADLESS_WAYLAND_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-unset DISPLAY
-WAYLAND_DISPLAY=talvoreth-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
-  "$program" 2>"$work/program.log" &
+WAYLAND_DEBUG=client "$program" 2>"$work/program.log" &
 pid=$!
 # The protocol log shows the top-level's title and a buffer attached and committed.
 for _ in $(seq 100); do
