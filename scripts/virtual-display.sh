@@ -1,6 +1,16 @@
 # Helpers for running the program on a virtual X display or a headless Wayland
 # compositor; source this file.
 
+# Runs the command given every 0.1 s until it succeeds; fails when it has not
+# within 10 s.
+wait_until() {
+  for _ in $(seq 100); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Starts Xvfb on a free display and exports DISPLAY; stops it when the shell exits.
 # $1 is the screen size, WIDTHxHEIGHT, 1280x1024 when not given.
 start_virtual_display() {
@@ -9,11 +19,7 @@ start_virtual_display() {
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
   VIRTUAL_DISPLAY_PID=$!
   trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
-  for _ in $(seq 100); do
-    [ -s "$dir/display" ] && break
-    sleep 0.1
-  done
-  [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+  wait_until test -s "$dir/display" || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(tr -d '\n' <"$dir/display")"
   rm -rf "$dir"
   # Whatever session the caller is in, the program runs on this display.
@@ -37,11 +43,7 @@ start_headless_wayland() {
     --idle-time=0 >"$dir/weston.log" 2>&1 &
   HEADLESS_WAYLAND_PID=$!
   trap 'kill "$HEADLESS_WAYLAND_PID" 2>/dev/null || true' EXIT
-  for _ in $(seq 100); do
-    [ -S "$dir/talvoreth-wayland" ] && break
-    sleep 0.1
-  done
-  [ -S "$dir/talvoreth-wayland" ] || { echo "weston did not start" >&2; return 1; }
+  wait_until test -S "$dir/talvoreth-wayland" || { echo "weston did not start" >&2; return 1; }
   export WAYLAND_DISPLAY=talvoreth-wayland QT_QPA_PLATFORM=wayland
   unset DISPLAY
 }

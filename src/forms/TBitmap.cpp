@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QPainter>
 
 TBitmap::TBitmap(int width, int height)
 {
@@ -20,11 +19,6 @@ TBitmap::TBitmap(int width, int height)
 TBitmap::TBitmap() = default;
 
 TBitmap::~TBitmap() = default;
-
-void TBitmap::Draw(QPainter& painter) const
-{
-    painter.drawImage(QPoint(0, 0), FImage);
-}
 
 TCanvas& TBitmap::Canvas()
 {

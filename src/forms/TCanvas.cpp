@@ -142,11 +142,7 @@ bool TCanvas::FillBoxToBorder(int left, int top, int right, int bottom, TColor b
 
 void TCanvas::FillRect(const QRect& rect)
 {
-    const QRect area = rect & QRect(0, 0, FWidth, FHeight);
-    const std::uint32_t brush = ToPixel(Brush.Color);
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        std::fill(Line(y) + area.left(), Line(y) + area.right() + 1, brush);
-    Changed(area);
+    FillRects({{rect, Brush.Color}});
 }
 
 void TCanvas::EndUpdate()
@@ -167,6 +163,7 @@ void TCanvas::EndUpdate()
 
 void TCanvas::FillRects(const std::vector<TRectFill>& fills)
 {
+    // Plain int bounds, not QRect unions: this runs for every cell a pass fills.
     int left = FWidth;
     int top = FHeight;
     int right = -1;
@@ -204,15 +201,12 @@ void TCanvas::FillRects(const std::vector<TRectFill>& fills)
 
 void TCanvas::Prefetch(const QRect& rect) const
 {
-    const int left = std::max(rect.left(), 0);
-    const int right = std::min(rect.right(), FWidth - 1);
-    const int top = std::max(rect.top(), 0);
-    const int bottom = std::min(rect.bottom(), FHeight - 1);
-    if (left > right)
+    const QRect area = Clipped(rect);
+    if (area.isEmpty())
         return;
-    for (int y = top; y <= bottom; ++y) {
-        __builtin_prefetch(Line(y) + left, 1);
-        __builtin_prefetch(Line(y) + right, 1);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        __builtin_prefetch(Line(y) + area.left(), 1);
+        __builtin_prefetch(Line(y) + area.right(), 1);
     }
 }
 

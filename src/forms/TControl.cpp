@@ -248,8 +248,13 @@ void TControl::ApplyAnchors(QSize parentSize)
             top += dy;
     }
     FApplyingAnchors = true;
-    SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(width), SaturatedInt(height));
+    SetSaturatedBounds(left, top, width, height);
     FApplyingAnchors = false;
+}
+
+void TControl::SetSaturatedBounds(long long left, long long top, long long width, long long height)
+{
+    SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(width), SaturatedInt(height));
 }
 
 void TControl::RememberAnchorOrigin()

@@ -142,6 +142,8 @@ private:
     bool HearsMouseAt(QPoint at) const;
     void ReleaseCapture();
     void RememberAnchorOrigin();
+    // SetBounds for bounds worked out in 64 bits, each cut to the int range.
+    void SetSaturatedBounds(long long left, long long top, long long width, long long height);
 
     TWinControl* FParent = nullptr;
     QRect FBounds;

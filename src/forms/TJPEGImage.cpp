@@ -2,8 +2,6 @@
 
 #include "forms/Exceptions.h"
 
-#include <QPainter>
-
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -112,11 +110,6 @@ uchar* AllocateImage(void* context, int width, int height, int* bytesPerLine)
 }
 
 } // namespace
-
-void TJPEGImage::Draw(QPainter& painter) const
-{
-    painter.drawImage(QPoint(0, 0), FImage);
-}
 
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const
 {

@@ -53,28 +53,23 @@ void TWinControl::AlignControls()
             const long long height = control->Height();
             switch (kind) {
             case alTop:
-                control->SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(right - left),
-                                   SaturatedInt(height));
+                control->SetSaturatedBounds(left, top, right - left, height);
                 top += height;
                 break;
             case alBottom:
-                control->SetBounds(SaturatedInt(left), SaturatedInt(bottom - height),
-                                   SaturatedInt(right - left), SaturatedInt(height));
+                control->SetSaturatedBounds(left, bottom - height, right - left, height);
                 bottom -= height;
                 break;
             case alLeft:
-                control->SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(width),
-                                   SaturatedInt(bottom - top));
+                control->SetSaturatedBounds(left, top, width, bottom - top);
                 left += width;
                 break;
             case alRight:
-                control->SetBounds(SaturatedInt(right - width), SaturatedInt(top), SaturatedInt(width),
-                                   SaturatedInt(bottom - top));
+                control->SetSaturatedBounds(right - width, top, width, bottom - top);
                 right -= width;
                 break;
             default:
-                control->SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(right - left),
-                                   SaturatedInt(bottom - top));
+                control->SetSaturatedBounds(left, top, right - left, bottom - top);
                 break;
             }
         }

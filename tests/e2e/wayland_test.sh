@@ -18,13 +18,10 @@ trap 'kill "$HEADLESS_WAYLAND_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
 WAYLAND_DEBUG=client "$program" 2>"$work/program.log" &
 pid=$!
 # The protocol log shows the top-level's title and a buffer attached and committed.
-for _ in $(seq 100); do
-  grep -q 'set_title("Talvoreth")' "$work/program.log" &&
-    grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" && break
-  sleep 0.1
-done
-grep -q 'set_title("Talvoreth")' "$work/program.log" || { kill "$pid"; fail "no titled window"; }
-grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" || { kill "$pid"; fail "nothing drawn"; }
+wait_until grep -q 'set_title("Talvoreth")' "$work/program.log" ||
+  { kill "$pid"; fail "no titled window"; }
+wait_until grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" ||
+  { kill "$pid"; fail "nothing drawn"; }
 sleep 1
 kill -0 "$pid" || fail "the program ended by itself"
 kill -TERM "$pid"
