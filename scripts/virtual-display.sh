@@ -1,6 +1,14 @@
 # Helpers for running the program on a virtual X display or a headless Wayland
 # compositor; source this file.
 
+# Runs the commands registered with on_exit when the shell exits, the last
+# registered first, so that each helper can add its own clean-up.
+exit_handlers=()
+on_exit() {
+  exit_handlers=("$1" "${exit_handlers[@]}")
+  trap 'for handler in "${exit_handlers[@]}"; do eval "$handler"; done' EXIT
+}
+
 # Runs the command given every 0.1 s until it succeeds; fails when it has not
 # within 10 s.
 wait_until() {
@@ -18,7 +26,7 @@ start_virtual_display() {
   dir=$(mktemp -d)
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
   VIRTUAL_DISPLAY_PID=$!
-  trap 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true' EXIT
+  on_exit 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true'
   wait_until test -s "$dir/display" || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(tr -d '\n' <"$dir/display")"
   rm -rf "$dir"
@@ -42,7 +50,7 @@ start_headless_wayland() {
   weston --backend=headless-backend.so --socket=talvoreth-wayland --width=1280 --height=1024 \
     --idle-time=0 >"$dir/weston.log" 2>&1 &
   HEADLESS_WAYLAND_PID=$!
-  trap 'kill "$HEADLESS_WAYLAND_PID" 2>/dev/null || true' EXIT
+  on_exit 'kill "$HEADLESS_WAYLAND_PID" 2>/dev/null || true'
   wait_until test -S "$dir/talvoreth-wayland" || { echo "weston did not start" >&2; return 1; }
   export WAYLAND_DISPLAY=talvoreth-wayland QT_QPA_PLATFORM=wayland
   unset DISPLAY
@@ -87,12 +95,4 @@ capture_main_window() {
   "$close_window" "$window"
   wait_for_exit "$pid" 10 || status=$?
   return "$status"
-}
-
-# Waits up to 5 seconds for process $1 and fails the calling test, naming $2,
-# unless it ended with exit code 0.
-expect_clean_exit() {
-  local status=0
-  wait_for_exit "$1" 5 || status=$?
-  [ "$status" = 0 ] || { echo "FAIL: ${2:-the program} ended with exit code $status"; exit 1; }
 }

@@ -5,8 +5,7 @@
 set -euo pipefail
 program=$1
 close_window=$2
-source "$(dirname "$0")/../../scripts/virtual-display.sh"
-work=$(mktemp -d)
+source "$(dirname "$0")/e2e-common.sh"
 
 pixel() { # prints the colour at x,y of a screenshot as r,g,b
   convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
@@ -18,18 +17,15 @@ count_blue() { # prints how many pure-blue pixels the board image (987 x 616 at 
 count_light() { # prints how many near-white pixels a WxH+X+Y region of the screenshot has
   convert "$1" -crop "$2" +repage -threshold 80% -format '%[fx:int(mean*w*h+0.5)]' info:
 }
-fail() { echo "FAIL: $*"; exit 1; }
-
 start_virtual_display
-"$program" &
-pid=$!
-window=$(wait_for_main_window) || { kill "$pid"; echo "FAIL: no main window"; exit 1; }
+start_program "$program"
+window=$(wait_for_main_window) || fail "no main window"
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "$WIDTH" = 1012 ] && [ "$HEIGHT" = 703 ] || { echo "FAIL: window is ${WIDTH}x$HEIGHT"; exit 1; }
-[ "$X" = 134 ] && [ "$Y" = 160 ] || { echo "FAIL: window at $X,$Y, not centred"; exit 1; }
+[ "$WIDTH" = 1012 ] && [ "$HEIGHT" = 703 ] || fail "window is ${WIDTH}x$HEIGHT"
+[ "$X" = 134 ] && [ "$Y" = 160 ] || fail "window at $X,$Y, not centred"
 
-import -window "$window" "$work/before.png"
+screenshot "$window" "$work/before.png"
 [ "$(count_blue "$work/before.png")" = 0 ] || fail "blue cells before seeding"
 # The frame: the title band (row 8 of its bitmap), the white caption over it,
 # the minimise and close glyphs but no maximise glyph between them, the strips.
@@ -50,26 +46,25 @@ done
 # The tool bar starts at (11, 41); Random ("随机") is at 76..133 x 4..29 in it.
 xdotool mousemove --window "$window" 115 57 click 1
 sleep 1
-import -window "$window" "$work/after.png"
+screenshot "$window" "$work/after.png"
 blue=$(count_blue "$work/after.png")
-[ "$blue" -gt 5000 ] || { echo "FAIL: only $blue blue pixels after Random"; exit 1; }
+[ "$blue" -gt 5000 ] || fail "only $blue blue pixels after Random"
 
 # A million generations: edt1 is at 274..339 x 6..27 and Evolve ("进化") at
 # 341..405 x 4..29 in the tool bar.
 xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type 1000000
 xdotool mousemove --window "$window" 381 57 click 1
 sleep 1
-import -window "$window" "$work/running.png"
+screenshot "$window" "$work/running.png"
 # The status label (511, 10 in the tool bar) now shows the progress text.
 cmp -s <(convert "$work/after.png" -crop 120x14+522+51 rgb:-) \
        <(convert "$work/running.png" -crop 120x14+522+51 rgb:-) &&
-  { echo "FAIL: the status line did not change during the run"; exit 1; }
+  fail "the status line did not change during the run"
 cmp -s <(convert "$work/after.png" -crop 987x616+11+74 rgb:-) \
        <(convert "$work/running.png" -crop 987x616+11+74 rgb:-) &&
-  { echo "FAIL: the board on screen did not change during the run"; exit 1; }
+  fail "the board on screen did not change during the run"
 
 "$close_window" "$window"
-rm -rf "$work"
 expect_clean_exit "$pid"
 echo "end-to-end: window centred, frame and grid drawn, $blue blue pixels after Random," \
   "closed during a long run, exit code 0"

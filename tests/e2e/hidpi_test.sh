@@ -6,8 +6,7 @@
 set -euo pipefail
 program=$1
 close_window=$2
-source "$(dirname "$0")/../../scripts/virtual-display.sh"
-work=$(mktemp -d)
+source "$(dirname "$0")/e2e-common.sh"
 
 colours() { # prints the colours of the region WxH+X+Y ($2) of a screenshot, one r,g,b a line
   convert "$1" -crop "$2" +repage -depth 8 -format %c histogram:info:- |
@@ -22,43 +21,41 @@ count_blue() { # prints how many pure-blue pixels the region WxH+X+Y ($2) holds
 }
 
 start_virtual_display 2560x1600
-QT_SCALE_FACTOR=2 "$program" &
-pid=$!
-window=$(wait_for_main_window) || { kill "$pid"; echo "FAIL: no main window"; exit 1; }
+QT_SCALE_FACTOR=2 start_program "$program"
+window=$(wait_for_main_window) || fail "no main window"
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
-[ "$WIDTH" = 2024 ] && [ "$HEIGHT" = 1406 ] || { echo "FAIL: window is ${WIDTH}x$HEIGHT"; exit 1; }
+[ "$WIDTH" = 2024 ] && [ "$HEIGHT" = 1406 ] || fail "window is ${WIDTH}x$HEIGHT"
 
 # img1 starts at (11, 74) at scale 1, so at (22, 148) here; its grid lines fall
 # on every fifth board pixel, so every tenth screen pixel, two pixels wide. The
 # region stays well clear of the board's edges and the frame.
 board=1940x1200+40+170
-import -window "$window" "$work/before.png"
+screenshot "$window" "$work/before.png"
 found=$(colours "$work/before.png" "$board" | paste -sd' ')
 [ "$found" = "188,188,188 255,255,255" ] ||
-  { echo "FAIL: the board holds colours other than grid grey and white: $found"; exit 1; }
+  fail "the board holds colours other than grid grey and white: $found"
 for offset in 0 1; do
   [ "$(pixel "$work/before.png" $((522 + offset)) 454)" = "188,188,188" ] &&
     [ "$(pixel "$work/before.png" 528 $((448 + offset)))" = "188,188,188" ] ||
-    { echo "FAIL: the grid line at board pixel 100, 60 is not two screen pixels wide"; exit 1; }
+    fail "the grid line at board pixel 100, 60 is not two screen pixels wide"
 done
 
 # The cell in column 50 and row 30 covers screen pixels 524..531 x 450..457.
 xdotool mousemove --window "$window" 528 454 click 1
 sleep 1
-import -window "$window" "$work/after.png"
+screenshot "$window" "$work/after.png"
 [ "$(pixel "$work/after.png" 528 454)" = "0,0,255" ] ||
-  { echo "FAIL: the cell under the cursor is $(pixel "$work/after.png" 528 454), not blue"; exit 1; }
+  fail "the cell under the cursor is $(pixel "$work/after.png" 528 454), not blue"
 [ "$(count_blue "$work/after.png" 8x8+524+450)" = 64 ] ||
-  { echo "FAIL: the clicked cell is not blue all over"; exit 1; }
+  fail "the clicked cell is not blue all over"
 blue=$(count_blue "$work/after.png" "$board")
-[ "$blue" = 64 ] || { echo "FAIL: $blue blue pixels on the board, not one cell's 64"; exit 1; }
+[ "$blue" = 64 ] || fail "$blue blue pixels on the board, not one cell's 64"
 found=$(colours "$work/after.png" "$board" | paste -sd' ')
 [ "$found" = "0,0,255 188,188,188 255,255,255" ] ||
-  { echo "FAIL: after the click the board holds $found"; exit 1; }
+  fail "after the click the board holds $found"
 
 "$close_window" "$window"
-rm -rf "$work"
 expect_clean_exit "$pid"
 echo "hidpi: window ${WIDTH}x$HEIGHT, board drawn in grey and white alone," \
   "a click turned the 8x8 pixels of the cell under the cursor blue, exit code 0"

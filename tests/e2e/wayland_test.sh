@@ -4,26 +4,17 @@
 # termination request ends it with exit code 0.
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../../scripts/virtual-display.sh"
-work=$(mktemp -d)
-fail() { # reports, with what the program said besides the protocol log
-  echo "FAIL: $*"
-  grep -v '^\[[0-9. ]*\] ' "$work/program.log" 2>/dev/null | tail -40
-  exit 1
-}
+source "$(dirname "$0")/e2e-common.sh"
 
-start_headless_wayland "$work" || fail "weston did not start"
-trap 'kill "$HEADLESS_WAYLAND_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
+mkdir "$work/runtime"
+start_headless_wayland "$work/runtime" || fail "weston did not start"
 
-WAYLAND_DEBUG=client "$program" 2>"$work/program.log" &
-pid=$!
+WAYLAND_DEBUG=client start_program "$program"
 # The protocol log shows the top-level's title and a buffer attached and committed.
-wait_until grep -q 'set_title("Talvoreth")' "$work/program.log" ||
-  { kill "$pid"; fail "no titled window"; }
-wait_until grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/program.log" ||
-  { kill "$pid"; fail "nothing drawn"; }
+wait_until grep -q 'set_title("Talvoreth")' "$PROGRAM_LOG" || fail "no titled window"
+wait_until grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$PROGRAM_LOG" || fail "nothing drawn"
 sleep 1
-kill -0 "$pid" || fail "the program ended by itself"
+expect_running
 kill -TERM "$pid"
 expect_clean_exit "$pid"
 echo "wayland: the window was mapped and drawn on weston, and the program ended with exit code 0"

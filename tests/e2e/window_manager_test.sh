@@ -4,20 +4,13 @@
 # skinned frame as a user would: caption drag, glyphs, grips, resize requests.
 set -euo pipefail
 program=$1
-source "$(dirname "$0")/../../scripts/virtual-display.sh"
-work=$(mktemp -d)
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/e2e-common.sh"
 
 start_virtual_display
-openbox --config-file "$(cd "$(dirname "$0")" && pwd)/openbox-rc.xml" >"$work/openbox.log" 2>&1 &
-wm=$!
-trap 'kill "$wm" 2>/dev/null || true; kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 50); do xprop -root _NET_WORKAREA 2>/dev/null | grep -q '1280, 924' && break; sleep 0.1; done
-xprop -root _NET_WORKAREA | grep -q '0, 0, 1280, 924' || fail "openbox did not set the work area"
+start_window_manager
 
 start() { # starts the program; sets pid and window
-  "$program" &
-  pid=$!
+  start_program "$program"
   window=$(wait_for_main_window) || fail "no main window"
   sleep 1
 }
@@ -26,7 +19,7 @@ geometry() { # prints x y w h of the window
   echo "$X $Y $WIDTH $HEIGHT"
 }
 light() { # near-white pixels of a WxH+X+Y region of the window
-  import -window "$window" "$work/shot.png"
+  screenshot "$window" "$work/shot.png"
   convert "$work/shot.png" -crop "$1" +repage -threshold 80% -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 drag() { # presses at window point $1,$2 and moves the mouse by $3,$4 in steps

@@ -1,0 +1,68 @@
+# What the end-to-end tests share: a scratch folder, the program under test
+# started with its standard error kept, and failures that show why. Source
+# this file at the top of a test.
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
+
+work=$(mktemp -d)
+on_exit 'rm -rf "$work"'
+PROGRAM_LOG=$work/program.log
+
+# Reports a failed check with the end of what the program wrote to its
+# standard error (a sanitizer's report among it), and ends the test.
+fail() {
+  echo "FAIL: $*"
+  if [ -s "$PROGRAM_LOG" ]; then
+    echo "The program's last lines on standard error:"
+    # Leaves out the Wayland protocol log of a test that asked for one.
+    grep -v '^\[[0-9. ]*\] ' "$PROGRAM_LOG" | tail -n 40
+  fi
+  exit 1
+}
+# A command that fails outside a check fails the test the same way.
+set -E
+trap 'fail "line $LINENO: \"$BASH_COMMAND\" ended with status $?"' ERR
+
+# Starts the program under test with the arguments given, its standard error
+# appended to PROGRAM_LOG; sets pid. The program is killed if the test ends
+# first.
+start_program() {
+  # Whole stacks in a sanitizer's leak report, so that a suppression can name
+  # a system library built without frame pointers.
+  ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:fast_unwind_on_malloc=0} "$@" 2>>"$PROGRAM_LOG" &
+  pid=$!
+  on_exit "kill $pid 2>/dev/null || true"
+}
+
+# Fails the test, with the program's exit code, unless the program still runs.
+expect_running() {
+  kill -0 "$pid" 2>/dev/null && return 0
+  local status=0
+  wait "$pid" || status=$?
+  fail "the program ended by itself with exit code $status"
+}
+
+# Saves a screenshot of window $1 to $2. import would wait for ever for a
+# window that is gone, so the program must still run.
+screenshot() {
+  expect_running
+  timeout 10 import -window "$1" "$2" || fail "no screenshot of window $1"
+}
+
+# Waits up to 5 seconds for process $1 and fails the test, naming $2, unless
+# it ended with exit code 0.
+expect_clean_exit() {
+  local status=0
+  wait_for_exit "$1" 5 || status=$?
+  [ "$status" = 0 ] || fail "${2:-the program} ended with exit code $status"
+}
+
+# Starts openbox on the virtual display, with a work area that leaves 100
+# pixels free at the bottom of the screen, and waits until it has set it.
+start_window_manager() {
+  openbox --config-file "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/openbox-rc.xml" \
+    >"$work/openbox.log" 2>&1 &
+  on_exit "kill $! 2>/dev/null || true"
+  local height=$(($(xdotool getdisplaygeometry | cut -d' ' -f2) - 100))
+  wait_until eval 'xprop -root _NET_WORKAREA 2>/dev/null | grep -q ", $height\$"' ||
+    fail "openbox did not set the work area: $(tail -n 5 "$work/openbox.log")"
+}
