@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into an empty prefix and checks the tree: exactly the
 # program, its desktop entry, its icons at their sizes and its AppStream
-# description of this version, each of them valid for the tools desktops read them with.
+# description of this version and home page, each of them valid for the tools
+# desktops read them with.
 set -euo pipefail
 cmake=$1
 build=$2
 version=$3
+homepage=$4
 id=example.quorvel.Talvoreth
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -53,5 +55,7 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" |
   fail "the metainfo does not launch the installed desktop entry"
 grep -q "<release version=\"$version\"" "$metainfo" ||
   fail "the metainfo does not describe release $version"
+grep -q "<url type=\"homepage\">$homepage</url>" "$metainfo" ||
+  fail "the metainfo does not name the home page $homepage"
 
 echo "install: program, desktop entry, six icons and metainfo installed and valid"
