@@ -15,6 +15,7 @@ packages=(
   openbox weston qt6-wayland
   desktop-file-utils appstream
   dpkg-dev file
+  lintian man-db groff-base
 )
 
 missing=()

@@ -14,7 +14,8 @@
 
 TForm1* Form1 = nullptr;
 
-const QString TForm1::MakerPage = QStringLiteral("http://www.quorvel.example/");
+// The project's home page, named once in the build.
+const QString TForm1::MakerPage = QStringLiteral(TALVORETH_HOMEPAGE);
 
 const TFormClass& TForm1::StaticClass()
 {

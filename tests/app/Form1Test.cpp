@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QUrl>
 
 namespace {
 
@@ -41,7 +42,7 @@ TEST_F(MainWindow, OpensAsDescribed)
     EXPECT_TRUE(Form1->CloseImage->Visible());
     EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
     EXPECT_EQ(Form1->lbl2->Color(), clInfoBk);
-    EXPECT_EQ(Form1->lbl4->Caption(), QStringLiteral("Quorvel工作室（www.quorvel.example）"));
+    EXPECT_EQ(Form1->lbl4->Caption(), QStringLiteral("Quorvel工作室（quorvel.example）"));
     EXPECT_EQ(Form1->lbl4->Font().Color, clBlue);
     EXPECT_EQ(Form1->lbl1->Font().Height, -13);
     EXPECT_EQ(Form1->edt1->Text(), "100");
@@ -351,8 +352,18 @@ TEST_F(MainWindow, TheLinkAsksTheDesktopToOpenTheMakersPage)
     const auto& call = Fake().ShellCalls[0];
     EXPECT_EQ(call.Parent, Form1);
     EXPECT_EQ(call.Verb, "open");
-    EXPECT_EQ(call.File, "http://www.quorvel.example/");
+    EXPECT_EQ(call.File, "http://quorvel.example/");
     EXPECT_EQ(call.ShowCommand, SW_SHOW);
+    EXPECT_EQ(Form1->lbl4->Caption(), QStringLiteral("Quorvel工作室（%1）").arg(QUrl(call.File).host()))
+        << "the label names the page it opens";
+}
+
+TEST_F(MainWindow, TheLinkFitsTheToolBarWholeAtTheStartUpSize)
+{
+    Form1->Show();
+    ASSERT_EQ(Form1->pnl1->Width(), 987);
+    // The label sizes itself to its text; all of it stays clear of the panel's bevel.
+    EXPECT_LE(Form1->lbl4->Left() + Form1->lbl4->Width(), Form1->pnl1->Width() - Form1->pnl1->BevelWidth());
 }
 
 } // namespace
