@@ -11,13 +11,11 @@ version=$3
 homepage=$4
 release_date=$5
 id=example.quorvel.Talvoreth
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+source "$(dirname "$0")/../e2e/e2e-common.sh"
 # A user's prefix with characters the desktop entry has to quote.
-prefix="$scratch/Jo's 100% \$HOME"
-fail() { echo "FAIL: $*"; exit 1; }
+prefix="$work/Jo's 100% \$HOME"
 
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null 2>>"$PROGRAM_LOG"
 
 # Nothing but the program and its data: no tests, helpers or libraries.
 expected=$(

@@ -5,19 +5,17 @@
 set -euo pipefail
 cpack=$1
 build=$2
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../e2e/e2e-common.sh"
 
-"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null
-packages=("$scratch"/*.deb)
+"$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null 2>>"$PROGRAM_LOG"
+packages=("$work"/*.deb)
 [ ${#packages[@]} -eq 1 ] && [ -f "${packages[0]}" ] || fail "cpack made no single package: ${packages[*]}"
 package=${packages[0]}
 
 # CPack installs into a staging folder; the entry names where the program lands.
-dpkg-deb -x "$package" "$scratch/root"
-program=$(sed -n 's/^Exec=//p' "$scratch"/root/usr/share/applications/*.desktop)
-[ "$program" = /usr/games/talvoreth ] && [ -x "$scratch/root$program" ] ||
+dpkg-deb -x "$package" "$work/root"
+program=$(sed -n 's/^Exec=//p' "$work"/root/usr/share/applications/*.desktop)
+[ "$program" = /usr/games/talvoreth ] && [ -x "$work/root$program" ] ||
   fail "the package's desktop entry starts '$program', not the program in /usr/games"
 
 # Every tag is shown; only errors and warnings fail.
