@@ -5,6 +5,7 @@
 #include "forms/TBitBtn.h"
 #include "forms/TCanvas.h"
 #include "forms/TEdit.h"
+#include "forms/TFramePacer.h"
 #include "forms/TImage.h"
 #include "forms/TLabel.h"
 #include "forms/TPanel.h"
@@ -114,9 +115,11 @@ void TForm1::btnGoClick(TComponent*)
         return;
     }
     FRunning = true;
+    // Each generation stays on screen for one refresh before the next is made.
+    TFramePacer pacer(*this);
     for (FRunIndex = 0; FRunIndex < FRunTotal; ++FRunIndex) {
         ShowProgress();
-        Application->ProcessMessages();
+        pacer.ShowFrame();
         // A quit taken by the pump ends the run, so closing the window works.
         if (FStopRequested || Application->Terminated() || FRunIndex >= FRunTotal)
             break;

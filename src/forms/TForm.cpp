@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
 
 #include <deque>
@@ -364,22 +363,6 @@ void TForm::moveEvent(QMoveEvent* event)
 {
     TWinControl::moveEvent(event);
     Application->Guard([this] { AdoptSystemBounds(); });
-}
-
-bool TForm::event(QEvent* event)
-{
-    if (event->type() == QEvent::UpdateRequest) {
-        const QScreen* shownOn = screen();
-        if (FFramePacer.Defer(shownOn ? shownOn->refreshRate() : 0))
-            return true;
-    }
-    return TWinControl::event(event);
-}
-
-void TForm::PaintPending()
-{
-    QEvent request(QEvent::UpdateRequest);
-    TWinControl::event(&request);
 }
 
 void TForm::changeEvent(QEvent* event)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "forms/TFormClass.h"
-#include "forms/TFramePacer.h"
 #include "forms/TWinControl.h"
 
 #include <cstdint>
@@ -112,7 +111,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     void ReadDescription(const QByteArray& description);
@@ -132,8 +130,6 @@ private:
     // The window system changed the window's geometry: the size passes the
     // check like any other, and the window is put back where it refuses.
     void AdoptSystemBounds();
-    // Paints what Qt holds as changed, as its UpdateRequest would.
-    void PaintPending();
 
     TBorderStyle FBorderStyle = bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
@@ -145,5 +141,4 @@ private:
     bool FReading = false;
     int FPendingClientWidth = -1;
     int FPendingClientHeight = -1;
-    TFramePacer FFramePacer{[this] { PaintPending(); }};
 };

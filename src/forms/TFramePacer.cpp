@@ -1,38 +1,38 @@
 #include "forms/TFramePacer.h"
 
-#include <cmath>
+#include "forms/TApplication.h"
+#include "platform/TFrameClock.h"
+#include "platform/TPlatform.h"
+
+#include <QCoreApplication>
+#include <QScreen>
+#include <QWidget>
 
 namespace {
 
-// Screens that report no rate are taken as the common 60 Hz.
 constexpr double FallbackRefreshRate = 60;
 
 } // namespace
 
-TFramePacer::TFramePacer(std::function<void()> paint) : FPaint(std::move(paint))
+qint64 TFramePacer::RefreshIntervalNs() const
 {
-    FDue.setSingleShot(true);
-    FDue.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&FDue, &QTimer::timeout, &FDue, [this] { PaintDue(); });
+    const QScreen* screen = FWindow.screen();
+    const double rate = screen && screen->refreshRate() > 0 ? screen->refreshRate()
+                                                             : FallbackRefreshRate;
+    return static_cast<qint64>(1e9 / rate);
 }
 
-bool TFramePacer::Defer(double refreshRate)
+void TFramePacer::ShowFrame()
 {
-    if (FDue.isActive())
-        return true;
-    const double rate = refreshRate > 0 ? refreshRate : FallbackRefreshRate;
-    const qint64 frameNs = static_cast<qint64>(1e9 / rate);
-    const qint64 sinceNs = FSinceLastFrame.isValid() ? FSinceLastFrame.nsecsElapsed() : frameNs;
-    if (sinceNs >= frameNs) {
-        FSinceLastFrame.start();
-        return false;
-    }
-    FDue.start(static_cast<int>(std::ceil((frameNs - sinceNs) / 1e6)));
-    return true;
-}
-
-void TFramePacer::PaintDue()
-{
-    FSinceLastFrame.start();
-    FPaint();
+    Application->ProcessMessages();
+    // The frame goes on screen now, whatever the dispatch itself changed too.
+    QCoreApplication::sendPostedEvents(&FWindow, QEvent::UpdateRequest);
+    TFrameClock& clock = Platform().FrameClock();
+    const qint64 interval = RefreshIntervalNs();
+    const qint64 now = clock.NowNs();
+    // Frames follow each other a refresh apart, so the time spent drawing one
+    // does not add up over a run; a pacer held up by more than a refresh (a
+    // message box, the first frame) starts afresh from now.
+    FDueNs = FDueNs >= 0 && now - FDueNs < interval ? FDueNs + interval : now + interval;
+    clock.DispatchUntil(FDueNs);
 }

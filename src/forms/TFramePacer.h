@@ -1,29 +1,28 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QTimer>
+#include <QtGlobal>
 
-#include <functional>
+class QWidget;
 
-// Keeps a window's repaints to the pace of its screen. A repaint asked for
-// less than one refresh after the last frame waits until the refresh is due,
-// and then paints everything asked for meanwhile at once. A run that changes
-// the window thousands of times a second so paints only the frames a screen
-// can show, while a lone change after a pause is painted at once.
-class TFramePacer {
+// Shows an animation in a window one frame per refresh of the window's screen.
+// After the caller has drawn a frame, ShowFrame() dispatches what is pending,
+// paints the frame, and goes on dispatching events, idle between them, until
+// the frame has been on screen for one refresh. So every frame is shown, each
+// for as long as the screen shows anything, and the caller draws the next one
+// only then. The pace comes from the platform's frame clock, not from the
+// paint: a window that paints nothing (minimised, hidden) keeps it too.
+class TFramePacer
+{
 public:
-    // `paint` paints the window's pending changes now.
-    explicit TFramePacer(std::function<void()> paint);
+    explicit TFramePacer(QWidget& window) : FWindow(window) {}
 
-    // Whether a repaint asked for now must wait for the next refresh of a
-    // screen refreshing `refreshRate` times a second; if so, the pacer paints
-    // when it is due. False means: paint now, and that counts as a frame.
-    bool Defer(double refreshRate);
+    void ShowFrame();
+
+    // One refresh of the window's screen; 60 Hz where the screen names no rate.
+    qint64 RefreshIntervalNs() const;
 
 private:
-    void PaintDue();
-
-    std::function<void()> FPaint;
-    QElapsedTimer FSinceLastFrame;
-    QTimer FDue;
+    QWidget& FWindow;
+    // When the frame on screen is due to give way; negative before the first.
+    qint64 FDueNs = -1;
 };

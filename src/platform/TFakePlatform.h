@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TFakeFrameClock.h"
 #include "platform/TPlatform.h"
 
 #include <functional>
@@ -37,6 +38,7 @@ public:
     std::vector<TShellCall> ShellCalls;
     // Runs while a message box is "up", as the user would act in its modal loop.
     std::function<void()> WhileMessageBoxShown;
+    TFakeFrameClock Clock;
 
     QPoint CursorPos() const override { return Cursor; }
     QRect WorkArea() const override { return Work; }
@@ -51,6 +53,7 @@ public:
                    unsigned flags) override;
     void ShellExecute(QWidget* parent, const QString& verb, const QString& file,
                       int showCommand) override;
+    TFrameClock& FrameClock() override { return Clock; }
 };
 
 // Installs a fake platform for the lifetime of the guard.

@@ -6,6 +6,7 @@
 #include <QString>
 
 class QWidget;
+class TFrameClock;
 
 // Show commands a starting process can ask for.
 enum TShowCommand {
@@ -53,6 +54,8 @@ public:
     // Failures are not reported, as with the shell.
     virtual void ShellExecute(QWidget* parent, const QString& verb, const QString& file,
                               int showCommand) = 0;
+    // What an animation times its frames by.
+    virtual TFrameClock& FrameClock() = 0;
 };
 
 TPlatform& Platform();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/TPlatform.h"
+#include "platform/TQtFrameClock.h"
 
 // The platform services as Qt provides them on the desktop.
 class TQtPlatform : public TPlatform
@@ -16,4 +17,8 @@ public:
                    unsigned flags) override;
     void ShellExecute(QWidget* parent, const QString& verb, const QString& file,
                       int showCommand) override;
+    TFrameClock& FrameClock() override { return FClock; }
+
+private:
+    TQtFrameClock FClock;
 };

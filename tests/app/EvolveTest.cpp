@@ -1,6 +1,7 @@
 #include "Form1Fixture.h"
 
 #include "forms/TBitmap.h"
+#include "forms/TFramePacer.h"
 
 #include <QTimer>
 
@@ -45,6 +46,26 @@ protected:
     }
 
     QString Progress(int generation) { return QStringLiteral("进化完成 %1 代.").arg(generation); }
+
+    // The remembered board's living cells after n more generations.
+    std::vector<bool> ReferenceCellsAfter(int generations)
+    {
+        for (int g = 0; g < generations; ++g)
+            FReferenceBoard.Generation(FReference->Canvas());
+        return CellsOf(FReference->Image());
+    }
+
+    std::vector<bool> CellsOf(const QImage& board) const
+    {
+        std::vector<bool> cells;
+        for (int r = 0; r < FRows; ++r)
+            for (int c = 0; c < FCols; ++c)
+                cells.push_back(board.pixel(TLifeBoard::SampleX(c), TLifeBoard::SampleY(r)) ==
+                                qRgb(0, 0, 255));
+        return cells;
+    }
+
+    qint64 RefreshNs() const { return TFramePacer(*Form1).RefreshIntervalNs(); }
 
     int FRows = 0;
     int FCols = 0;
@@ -144,7 +165,7 @@ TEST_F(Evolve, ClosingTheWindowEndsTheRunAndThenTheProgram)
         Press(Form1->btnGo);
         runReturned = true;
         EXPECT_TRUE(Application->Terminated());
-        EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("进化完成 4 代."));
+        EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("进化完成 3 代."));
         EXPECT_TRUE(Form1->isVisible());
     });
     Application->Run();
@@ -260,6 +281,109 @@ TEST_F(Evolve, SequencesAUserMakes)
     EXPECT_EQ(Fake().MessageBoxes[0].Text, QStringLiteral("没有初始化,请随机单击空白格后再试!"));
     EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
     ExpectIdle();
+}
+
+// Notes what the board looks like each time it is painted, and during which
+// frame of a run (the number of frames begun so far).
+class BoardPaints : public QObject {
+public:
+    explicit BoardPaints(const TFakeFrameClock& clock) : FClock(clock)
+    {
+        Form1->img1->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            Painted.push_back({FClock.Waits.size(), dynamic_cast<TBitmap*>(
+                                                        Form1->img1->Picture().Graphic())
+                                                        ->Image()
+                                                        .copy()});
+        return false;
+    }
+
+    struct TPaint {
+        std::size_t Frame;
+        QImage Board;
+    };
+    std::vector<TPaint> Painted;
+
+private:
+    const TFakeFrameClock& FClock;
+};
+
+TEST_F(Evolve, EveryGenerationIsPaintedOnceInOrderAndShownForOneRefresh)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("12");
+    BoardPaints paints(Fake().Clock);
+    Press(Form1->btnGo);
+    QCoreApplication::processEvents();
+
+    // Generation g is painted in the frame that shows it, before generation
+    // g + 1 is made; the last one by the main loop after the run.
+    ASSERT_EQ(paints.Painted.size(), 13u);
+    for (std::size_t g = 0; g <= 12; ++g) {
+        EXPECT_EQ(paints.Painted[g].Frame, g) << "generation " << g;
+        EXPECT_EQ(CellsOf(paints.Painted[g].Board), ReferenceCellsAfter(g == 0 ? 0 : 1))
+            << "generation " << g;
+    }
+    const std::vector<qint64>& frames = Fake().Clock.Waits;
+    ASSERT_EQ(frames.size(), 12u);
+    for (std::size_t k = 1; k < frames.size(); ++k)
+        EXPECT_EQ(frames[k] - frames[k - 1], RefreshNs()) << "frame " << k;
+}
+
+// A window that paints nothing keeps the pace by the clock alone: the run
+// neither stalls nor races.
+TEST_F(Evolve, AWindowOutOfSightKeepsThePace)
+{
+    for (const auto& [name, putOutOfSight] :
+         std::vector<std::pair<const char*, std::function<void()>>>{
+             {"minimised", [] { Form1->SetWindowState(wsMinimized); }},
+             {"hidden", [] { Form1->SetVisible(false); }}}) {
+        SeedAndRemember("1000");
+        putOutOfSight();
+        Fake().Clock.Waits.clear();
+        Form1->edt1->SetText("5");
+        Press(Form1->btnGo);
+        EXPECT_EQ(Form1->lbl2->Caption(), Progress(5)) << name;
+        EXPECT_TRUE(BoardIsReferenceAfter(5)) << name;
+        const std::vector<qint64>& frames = Fake().Clock.Waits;
+        ASSERT_EQ(frames.size(), 5u) << name;
+        for (std::size_t k = 1; k < frames.size(); ++k)
+            EXPECT_EQ(frames[k] - frames[k - 1], RefreshNs()) << name << ", frame " << k;
+        Form1->SetWindowState(wsNormal);
+        Form1->Show();
+    }
+}
+
+// What a user does while a generation is on screen shows in that same frame,
+// and the run's next generation starts from it.
+TEST_F(Evolve, WhatAUserDoesWhileAFrameShowsIsPaintedAtOnce)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> actions = {
+        {"Random", [] { Press(Form1->btn3); }},
+        {"a click on the board",
+         [this] { ClickBoard({TLifeBoard::SampleX(100) + 1, TLifeBoard::SampleY(60) + 1}); }},
+        {"Clear", [] { Press(Form1->btn4); }},
+    };
+    for (const auto& [name, act] : actions) {
+        SeedAndRemember("1000");
+        Form1->edt1->SetText("6");
+        Fake().Clock.Waits.clear();
+        QImage afterAction;
+        AtPump(3, [&, act = act] {
+            act();
+            afterAction = Pixels();
+        });
+        BoardPaints paints(Fake().Clock);
+        Press(Form1->btnGo);
+        const auto inFrame3 = std::find_if(paints.Painted.begin(), paints.Painted.end(),
+                                           [](const auto& paint) { return paint.Frame == 3; });
+        ASSERT_NE(inFrame3, paints.Painted.end()) << name << " was not painted in its frame";
+        EXPECT_EQ(inFrame3->Board, afterAction) << name;
+    }
 }
 
 } // namespace

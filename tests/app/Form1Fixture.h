@@ -13,11 +13,17 @@
 #include <QTest>
 
 #include <functional>
+#include <map>
+#include <vector>
 
 // The real main window, built from its description on the fake platform.
 class Form1Fixture : public ApplicationFixture {
 protected:
-    Form1Fixture() { Application->CreateForm(Form1); }
+    Form1Fixture()
+    {
+        Application->CreateForm(Form1);
+        Fake().Clock.WhileWaiting = [this] { RunActionsOfThisWait(); };
+    }
 
     TCanvas& Canvas() { return Form1->img1->Canvas(); }
 
@@ -45,24 +51,24 @@ protected:
 
     QImage Pixels() { return dynamic_cast<TBitmap*>(Form1->img1->Picture().Graphic())->Image().copy(); }
 
-    // Runs action inside the n-th message pump from now, counting from 1.
-    static void AtPump(int n, std::function<void()> action)
+    // Runs action while the n-th frame of a run from now is on screen, counting
+    // from 1, as a user acting during the run's pump would.
+    void AtPump(int n, std::function<void()> action)
     {
-        QMetaObject::invokeMethod(
-            &Context(),
-            [n, action] {
-                if (n <= 1)
-                    action();
-                else
-                    AtPump(n - 1, action);
-            },
-            Qt::QueuedConnection);
+        FAtWait.emplace(Fake().Clock.Waits.size() + n, std::move(action));
     }
 
 private:
-    static QObject& Context()
+    void RunActionsOfThisWait()
     {
-        static QObject context;
-        return context;
+        const auto [first, last] = FAtWait.equal_range(Fake().Clock.Waits.size());
+        std::vector<std::function<void()>> due;
+        for (auto it = first; it != last; ++it)
+            due.push_back(std::move(it->second));
+        FAtWait.erase(first, last);
+        for (const auto& action : due)
+            action();
     }
+
+    std::multimap<std::size_t, std::function<void()>> FAtWait;
 };
