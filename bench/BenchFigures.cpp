@@ -6,9 +6,20 @@ void TFigureReporter::ReportRuns(const std::vector<Run>& runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs)
-        if (run.iterations > 0)
+        if (run.iterations > 0 && !run.error_occurred) {
             FSeconds[run.run_name.function_name] =
                 run.real_accumulated_time / static_cast<double>(run.iterations);
+            FCounters[run.run_name.function_name] = run.counters;
+        }
+}
+
+double TFigureReporter::Counter(const std::string& name, const std::string& counter) const
+{
+    const auto found = FCounters.find(name);
+    if (found == FCounters.end())
+        return 0.0;
+    const auto value = found->second.find(counter);
+    return value == found->second.end() ? 0.0 : value->second.value;
 }
 
 double TFigureReporter::Seconds(const std::string& name) const
@@ -52,4 +63,14 @@ void PrintFigures(const TFigureReporter& figures, const std::string& platform)
         Print(("random_" + on + "1000_us").c_str(), randomThousand * 1e6, "%.1f us");
     if (randomMax > 0)
         Print(("random_" + on + "max_ms").c_str(), randomMax * 1e3, "%.1f ms");
+    if (figures.Seconds("PacedRun") > 0) {
+        Print("run_cpu_share", figures.Counter("PacedRun", "cpu_share"), "%.3f");
+        Print("refresh_interval_ms", figures.Counter("PacedRun", "refresh_interval_ms"), "%.2f ms");
+        Print("run_frame_interval_median_ms",
+              figures.Counter("PacedRun", "frame_interval_median_ms"), "%.2f ms");
+        Print("run_frame_interval_p95_ms", figures.Counter("PacedRun", "frame_interval_p95_ms"),
+              "%.2f ms");
+    }
+    if (figures.Seconds("StopLatency") > 0)
+        Print("stop_latency_ms", figures.Counter("StopLatency", "median_ms"), "%.1f ms");
 }

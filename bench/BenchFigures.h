@@ -13,9 +13,12 @@ public:
 
     // Seconds per iteration of the named benchmark; 0 when it did not run.
     double Seconds(const std::string& name) const;
+    // A counter the named benchmark set; 0 when it did not run or set none.
+    double Counter(const std::string& name, const std::string& counter) const;
 
 private:
     std::map<std::string, double> FSeconds;
+    std::map<std::string, benchmark::UserCounters> FCounters;
 };
 
 // Prints one line per figure whose benchmarks ran: "name: value unit". The

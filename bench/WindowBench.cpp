@@ -1,6 +1,9 @@
-// The main window on the offscreen platform: a whole Evolve run with its pump
-// and repaints, and Random with an ordinary and the largest count.
+// The main window on the test platform: a whole Evolve run with its pump and
+// repaints, as fast as they go (the fake frame clock lets no time pass between
+// frames: the headroom over a paced run), and Random with an ordinary and the
+// largest count.
 #include "BenchSeeds.h"
+#include "BenchWindow.h"
 
 #include "app/TForm1.h"
 #include "forms/TApplication.h"
@@ -11,28 +14,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// The shown main window, made once for all window benchmarks.
-TForm1& ShownMainWindow()
-{
-    if (!Form1) {
-        Application->CreateForm(Form1);
-        Form1->Show();
-        Application->ProcessMessages();
-    }
-    return *Form1;
-}
-
-// A cleared board seeded with a soup, as clicks would seed it.
-void SeedSoup(TForm1& form, unsigned soup)
-{
-    form.btn4Click(nullptr);
-    for (const auto& [r, c] : ThousandSeeds(soup))
-        TLifeBoard::PaintAt(form.img1->Canvas(), TLifeBoard::SampleX(c), TLifeBoard::SampleY(r),
-                            TLifeBoard::LivingColor);
-    form.FSeeded = true;
-    Application->ProcessMessages();
-}
 
 void EvolveThousandGenerations(benchmark::State& state, unsigned soup)
 {

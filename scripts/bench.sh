@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with optimisation and runs the benchmarks:
-# all of them on the offscreen platform, then the window ones again on a
-# virtual X display (Xvfb) and on a headless Wayland compositor (weston). The
-# last lines give one figure each, "name: value unit"; those from a display
-# are named *_x11_* and *_wayland_*.
+# the board and window ones on the offscreen platform, the window ones again on
+# a virtual X display (Xvfb), with the paced run and the Stop latency there,
+# and on a headless Wayland compositor (weston). The last lines give one
+# figure each, "name: value unit"; those of unpaced runs on a display are
+# named *_x11_* and *_wayland_*.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -12,10 +13,11 @@ cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTALVORETH_BUILD_TESTS=OFF
 cmake --build build-bench -j2 --target talvoreth_bench
 source scripts/virtual-display.sh
 work=$(mktemp -d)
-QT_QPA_PLATFORM=offscreen build-bench/bench/talvoreth_bench "$@" | tee "$work/offscreen"
+QT_QPA_PLATFORM=offscreen build-bench/bench/talvoreth_bench \
+  --benchmark_filter='^(Generation|ReferenceGeneration|Evolve|Random)' "$@" | tee "$work/offscreen"
 (
   start_virtual_display 1280x1024
-  build-bench/bench/talvoreth_bench --benchmark_filter='^Evolve' "$@"
+  build-bench/bench/talvoreth_bench --benchmark_filter='^(Evolve|PacedRun|StopLatency)' "$@"
 ) | tee "$work/x11"
 (
   mkdir "$work/runtime"

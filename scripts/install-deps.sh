@@ -14,7 +14,7 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils
   openbox weston qt6-wayland
   desktop-file-utils appstream
-  dpkg-dev file
+  dpkg-dev file libxtst-dev
   lintian man-db groff-base
 )
 
