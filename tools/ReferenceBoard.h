@@ -13,6 +13,8 @@ public:
     bool Alive(int row, int col) const { return FCells[Index(row, col)] != 0; }
     void Generation();
 
+    bool operator==(const TReferenceBoard& other) const { return FCells == other.FCells; }
+
 private:
     int Index(int row, int col) const { return row * FCols + col; }
 
