@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and takes docs/screenshot.png afresh from
-# the real program on a virtual display, after Random has seeded the board.
+# Installs what is missing, builds, and takes the pictures of docs/ afresh
+# from the real program on a virtual display: docs/screenshot.png after Random
+# has seeded the board, and docs/run.gif, a few seconds of a run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh -DTALVORETH_BUILD_TESTS=OFF
@@ -11,7 +12,35 @@ press_random() {
   xdotool mousemove --window "$1" 115 57 click 1
 }
 
+# Seeds the board with a soup of 3000 (edt2 at 175, 57) that stays busy,
+# starts a run of 300 generations (edt1 at 311, 57, Evolve at 381, 57) and
+# screenshots the window about ten times a second for 4 s; then makes them an
+# animated GIF at the pace they were taken.
+record_run() {
+  local window=$1 frames delays=() start last now
+  frames=$(mktemp -d)
+  xdotool mousemove --window "$window" 175 57 click 1 key ctrl+a type 3000
+  press_random "$window"
+  xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type 300
+  xdotool mousemove --window "$window" 381 57 click 1
+  # GIF delays are in hundredths of a second.
+  start=$(($(date +%s%N) / 10000000))
+  last=$start
+  for i in $(seq -w 1 999); do
+    import -window "$window" "$frames/$i.ppm"
+    now=$(($(date +%s%N) / 10000000))
+    delays+=(-delay $((now - last)) "$frames/$i.ppm")
+    last=$now
+    ((now - start < 400)) || break
+    sleep 0.06
+  done
+  convert "${delays[@]}" -loop 0 -layers Optimize docs/run.gif
+  rm -rf "$frames"
+}
+
 mkdir -p docs
 start_virtual_display
 capture_main_window build/src/talvoreth docs/screenshot.png build/tools/close-x11-window press_random
 echo "Saved docs/screenshot.png"
+capture_main_window build/src/talvoreth "$(mktemp --suffix=.png)" build/tools/close-x11-window record_run
+echo "Saved docs/run.gif ($(du -k docs/run.gif | cut -f1) KB)"
