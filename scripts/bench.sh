@@ -2,7 +2,7 @@
 # Installs what is missing, builds with optimisation and runs the benchmarks:
 # the board and window ones on the offscreen platform, the window ones again on
 # a virtual X display (Xvfb), with the paced run and the Stop latency there,
-# and on a headless Wayland compositor (weston). The last lines give one
+# and on a headless Wayland compositor (weston), with the paced run again. The last lines give one
 # figure each, "name: value unit"; those of unpaced runs on a display are
 # named *_x11_* and *_wayland_*.
 set -euo pipefail
@@ -22,7 +22,7 @@ QT_QPA_PLATFORM=offscreen build-bench/bench/talvoreth_bench \
 (
   mkdir "$work/runtime"
   start_headless_wayland "$work/runtime"
-  build-bench/bench/talvoreth_bench --benchmark_filter='^Evolve' "$@"
+  build-bench/bench/talvoreth_bench --benchmark_filter='^(Evolve|PacedRun)' "$@"
 ) | tee "$work/wayland"
 echo
 # Colour codes left over from the tables go first.
