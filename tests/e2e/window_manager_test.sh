@@ -89,7 +89,8 @@ kill -0 "$pid" || fail "a single click on the control box closed the window"
 xdotool mousemove --window "$window" 20 15 click --repeat 2 --delay 80 1
 expect_clean_exit "$pid" "control-box double-click"
 
-# And a termination signal, idle or during a run.
+# A termination signal, idle or during a run; while the run goes on, the
+# caption still moves the window by the mouse's travel.
 start
 kill -TERM "$pid"
 expect_clean_exit "$pid" "SIGTERM"
@@ -98,6 +99,10 @@ xdotool mousemove --window "$window" 115 57 click 1
 xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type 1000000
 xdotool mousemove --window "$window" 381 57 click 1
 sleep 0.5
+read -r x y _ <<<"$(geometry)"
+drag 300 20 -41 27
+read -r x2 y2 _ <<<"$(geometry)"
+[ "$((x2 - x)) $((y2 - y))" = "-41 27" ] || fail "caption drag during a run: $x,$y -> $x2,$y2"
 kill -INT "$pid"
 expect_clean_exit "$pid" "SIGINT during a run"
 
