@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev libx11-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev libx11-dev
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei
