@@ -14,6 +14,7 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils
   openbox weston qt6-wayland
   desktop-file-utils appstream
+  dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi
   dpkg-dev file
 )
 
