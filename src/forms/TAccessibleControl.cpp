@@ -74,6 +74,12 @@ void TAccessibleControl::doAction(const QString& actionName)
         return;
     }
     // A disabled control hears no mouse, so it cannot be pressed either.
-    if (Pressable() && Control().Enabled())
-        Application->Guard([this] { Control().Click(); });
+    if (!Pressable() || !Control().Enabled())
+        return;
+    // The click comes once the screen reader has its answer, as Qt's own
+    // buttons do: a handler may open a modal box or run a long pump.
+    TControl* control = &Control();
+    QMetaObject::invokeMethod(
+        control, [control] { Application->Guard([control] { control->Click(); }); },
+        Qt::QueuedConnection);
 }

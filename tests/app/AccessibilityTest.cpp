@@ -142,6 +142,8 @@ TEST_F(Accessibility, AGlyphIsPressedThroughItsAction)
     ASSERT_NE(glyph, nullptr);
     EXPECT_TRUE(glyph->actionNames().contains(QAccessibleActionInterface::pressAction()));
     glyph->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(Form1->WindowState(), wsNormal) << "pressed before the caller has its answer";
+    Application->ProcessMessages();
     EXPECT_EQ(Form1->WindowState(), wsMinimized);
 
     for (TImage* picture : {Form1->img1, Form1->LeftImage}) {
