@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev libx11-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev libx11-dev
   libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei
@@ -14,6 +14,7 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils
   openbox weston qt6-wayland
   desktop-file-utils appstream
+  dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi
   dpkg-dev file libxtst-dev
   lintian man-db groff-base
 )

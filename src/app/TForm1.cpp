@@ -65,6 +65,7 @@ void TForm1::InitGrid()
     TCanvas& canvas = img1->Canvas();
     FBoard.DrawGrid(canvas, img1->Width(), img1->Height());
     lbl2->SetCaption(QStringLiteral("已初始化"));
+    DescribeBoard();
 }
 
 void TForm1::img1Click(TComponent*)
@@ -72,6 +73,7 @@ void TForm1::img1Click(TComponent*)
     const QPoint at = img1->ScreenToClient(Platform().CursorPos());
     TLifeBoard::PaintAt(img1->Canvas(), at.x(), at.y(), TLifeBoard::LivingColor);
     FSeeded = true;
+    DescribeBoard();
 }
 
 void TForm1::btn3Click(TComponent*)
@@ -80,6 +82,7 @@ void TForm1::btn3Click(TComponent*)
     FBoard.SeedRandom(img1->Canvas(), count, [this] { return NextRandom(); });
     FSeeded = true;
     btnGo->SetEnabled(true);
+    DescribeBoard();
 }
 
 void TForm1::btn4Click(TComponent*)
@@ -128,6 +131,7 @@ void TForm1::btnGoClick(TComponent*)
     FRunning = false;
     btnGo->SetEnabled(true);
     btnStop->SetEnabled(false);
+    DescribeBoard();
 }
 
 void TForm1::BeginRun(int generations)
@@ -143,6 +147,14 @@ void TForm1::BeginRun(int generations)
 void TForm1::ShowProgress()
 {
     lbl2->SetCaption(QStringLiteral("进化完成 %1 代.").arg(FRunIndex + 1));
+}
+
+void TForm1::DescribeBoard()
+{
+    img1->SetAccessibleDescription(QStringLiteral("%1 行，%2 列，%3 个活细胞")
+                                       .arg(FRowCount)
+                                       .arg(FColCount)
+                                       .arg(FBoard.LivingCount(img1->Canvas())));
 }
 
 void TForm1::lbl4Click(TComponent*)

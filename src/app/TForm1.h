@@ -58,6 +58,10 @@ private:
     // the count of the run.
     void BeginRun(int generations);
     void ShowProgress();
+    // Tells a screen reader the board's size and how many cells live. It
+    // counts every cell, so it runs after a user's change and at the end of a
+    // run, never for each generation.
+    void DescribeBoard();
 
     // The run in progress: it is never entered twice; Evolve pressed inside
     // its pump restarts it.

@@ -3,6 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+int TLifeBoard::LivingCount(const TCanvas& canvas) const
+{
+    int count = 0;
+    for (int r = 0; r < FRowCount; ++r)
+        for (int c = 0; c < FColCount; ++c)
+            count += IsAlive(canvas, r, c);
+    return count;
+}
+
 void TLifeBoard::DrawGrid(TCanvas& canvas, int width, int height)
 {
     canvas.Brush.Color = DeadColor;

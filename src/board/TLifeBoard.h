@@ -33,6 +33,8 @@ public:
     {
         return canvas.Row(SampleY(row)).Is(SampleX(col), LivingColor);
     }
+    // Reads every cell: for after a change, not for each generation of a run.
+    int LivingCount(const TCanvas& canvas) const;
     // Fills the grid-bounded region around (x, y) with the colour.
     static void PaintAt(TCanvas& canvas, int x, int y, TColor color);
 

@@ -1,6 +1,7 @@
 #include "forms/TControl.h"
 
 #include "forms/Exceptions.h"
+#include "forms/TAccessibleControl.h"
 #include "forms/TApplication.h"
 #include "forms/TPropertyReader.h"
 #include "forms/TWinControl.h"
@@ -98,6 +99,7 @@ const TPropertySetters<TControl>& ControlSetters()
         {"ParentColor", [](TControl& c, const QString& v) { c.SetParentColor(ToBool(v)); }},
         {"Color", [](TControl& c, const QString& v) { c.SetColor(ToColor(v)); }},
         {"Caption", [](TControl& c, const QString& v) { c.SetCaption(v); }},
+        {"AccessibleName", [](TControl& c, const QString& v) { c.SetAccessibleName(v); }},
         {"Font.Name", FontSetter([](TFont& f, const QString& v) { f.Name = v; })},
         {"Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToInt(v); })},
         {"Font.Charset", FontSetter([](TFont& f, const QString& v) { f.Charset = v; })},
@@ -161,6 +163,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner)
 {
     // Mouse events stop at the control under the mouse, as window messages do.
     setAttribute(Qt::WA_NoMousePropagation);
+    TAccessibleControl::Install();
 }
 
 TControl::~TControl()
@@ -387,6 +390,24 @@ void TControl::SetCaption(const QString& caption)
         return;
     FCaption = caption;
     TextChanged();
+}
+
+void TControl::SetAccessibleName(const QString& name)
+{
+    setAccessibleName(name);
+}
+
+void TControl::SetAccessibleDescription(const QString& description)
+{
+    // Qt would announce even a description that stays the same.
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
+}
+
+void TControl::NotifyAccessible(QAccessible::Event change)
+{
+    QAccessibleEvent event(this, change);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TControl::BringToFront()

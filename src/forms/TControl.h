@@ -5,6 +5,7 @@
 #include "forms/TComponent.h"
 #include "forms/TFont.h"
 
+#include <QAccessible>
 #include <QWidget>
 
 #include <optional>
@@ -92,6 +93,11 @@ public:
     const QString& Caption() const { return FCaption; }
     void SetCaption(const QString& caption);
 
+    // What a screen reader calls the control and says of it, where its own
+    // caption or hint does not tell.
+    virtual void SetAccessibleName(const QString& name);
+    void SetAccessibleDescription(const QString& description);
+
     void BringToFront();
     void SendToBack();
     // Invalidates the control and paints it before returning, if it shows.
@@ -124,6 +130,12 @@ public:
 
 protected:
     friend class TWinControl;
+    friend class TAccessibleControl;
+    // How assistive technology presents the control, and the name its own
+    // text gives it: a nameless filler unless a class says more.
+    virtual QAccessible::Role AccessibleRole() const { return QAccessible::Client; }
+    virtual QString AccessibleText() const { return QString(); }
+    void NotifyAccessible(QAccessible::Event change);
     virtual void Resized() {}
     virtual void TextChanged() { update(); }
     virtual void FontChanged();

@@ -25,6 +25,11 @@ QWidget* TEdit::FocusWidget() const
     return FEdit;
 }
 
+void TEdit::SetAccessibleName(const QString& name)
+{
+    FEdit->setAccessibleName(name);
+}
+
 void TEdit::SetProperty(const QString& name, const QString& value)
 {
     if (name == QLatin1String("Text"))

@@ -13,6 +13,8 @@ public:
     void SetText(const QString& text);
 
     QWidget* FocusWidget() const override;
+    // Names the field itself, which a screen reader reads and types into.
+    void SetAccessibleName(const QString& name) override;
     void SetProperty(const QString& name, const QString& value) override;
 
 protected:

@@ -105,6 +105,8 @@ protected:
     // The class's constructor body: runs after all descriptions are read.
     virtual void Constructed() {}
 
+    QAccessible::Role AccessibleRole() const override { return QAccessible::Window; }
+    QString AccessibleText() const override { return Caption(); }
     void TextChanged() override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -76,6 +76,18 @@ void TImage::PictureChanged(bool replaced, const QRect& area)
     update(FRepaintPending);
 }
 
+QAccessible::Role TImage::AccessibleRole() const
+{
+    if (IsGlyphButton())
+        return QAccessible::PushButton;
+    return accessibleName().isEmpty() ? QAccessible::Client : QAccessible::Graphic;
+}
+
+QString TImage::AccessibleText() const
+{
+    return IsGlyphButton() ? Hint() : QString();
+}
+
 void TImage::Resized()
 {
     UpdateOpacity();

@@ -6,7 +6,9 @@
 class TCanvas;
 
 // Shows its picture unscaled from its top-left corner, clipped to its bounds;
-// where the picture does not reach, the parent shows through.
+// where the picture does not reach, the parent shows through. A screen reader
+// sees an image that can be clicked and has a hint as a button named by the
+// hint, one the program named as a picture, and any other as decoration.
 class TImage : public TControl
 {
 public:
@@ -26,10 +28,13 @@ public:
                             const QByteArray& data) override;
 
 protected:
+    QAccessible::Role AccessibleRole() const override;
+    QString AccessibleText() const override;
     void Resized() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool IsGlyphButton() const { return OnClick && !Hint().isEmpty(); }
     void PictureChanged(bool replaced, const QRect& area);
     void UpdateOpacity();
     void AdjustSize();

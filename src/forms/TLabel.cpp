@@ -58,6 +58,8 @@ void TLabel::TextChanged()
 {
     AdjustSize();
     update();
+    // A status line is read as it changes.
+    NotifyAccessible(QAccessible::NameChanged);
 }
 
 void TLabel::FontChanged()

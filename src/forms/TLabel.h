@@ -20,6 +20,8 @@ public:
     void Loaded() override;
 
 protected:
+    QAccessible::Role AccessibleRole() const override { return QAccessible::StaticText; }
+    QString AccessibleText() const override { return Caption(); }
     void TextChanged() override;
     void FontChanged() override;
     void paintEvent(QPaintEvent* event) override;
