@@ -26,27 +26,6 @@ protected:
                                         TLifeBoard::SampleY(r), TLifeBoard::LivingColor);
     }
 
-    // The remembered board after n more generations, compared cell by cell.
-    bool BoardIsReferenceAfter(int generations)
-    {
-        for (int g = 0; g < generations; ++g)
-            FReferenceBoard.Generation(FReference->Canvas());
-        for (int r = 0; r < FRows; ++r)
-            for (int c = 0; c < FCols; ++c)
-                if (TLifeBoard::IsAlive(Canvas(), r, c) !=
-                    TLifeBoard::IsAlive(FReference->Canvas(), r, c))
-                    return false;
-        return true;
-    }
-
-    void ExpectIdle()
-    {
-        EXPECT_TRUE(Form1->btnGo->Enabled());
-        EXPECT_FALSE(Form1->btnStop->Enabled());
-    }
-
-    QString Progress(int generation) { return QStringLiteral("进化完成 %1 代.").arg(generation); }
-
     // The remembered board's living cells after n more generations.
     std::vector<bool> ReferenceCellsAfter(int generations)
     {
@@ -64,6 +43,20 @@ protected:
                                 qRgb(0, 0, 255));
         return cells;
     }
+
+    // The remembered board after n more generations, compared cell by cell.
+    bool BoardIsReferenceAfter(int generations)
+    {
+        return CellsOf(Pixels()) == ReferenceCellsAfter(generations);
+    }
+
+    void ExpectIdle()
+    {
+        EXPECT_TRUE(Form1->btnGo->Enabled());
+        EXPECT_FALSE(Form1->btnStop->Enabled());
+    }
+
+    QString Progress(int generation) { return QStringLiteral("进化完成 %1 代.").arg(generation); }
 
     qint64 RefreshNs() const { return TFramePacer(*Form1).RefreshIntervalNs(); }
 
