@@ -24,11 +24,16 @@ wait_until() {
 start_virtual_display() {
   local size=${1:-1280x1024} dir
   dir=$(mktemp -d)
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
   VIRTUAL_DISPLAY_PID=$!
   on_exit 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true'
-  wait_until test -s "$dir/display" || { echo "Xvfb did not start" >&2; return 1; }
+  wait_until test -s "$dir/display" || { echo "Xvfb did not start: $(tail -n 5 "$dir/log")" >&2; return 1; }
   export DISPLAY=":$(tr -d '\n' <"$dir/display")"
+  # Xvfb names its display before every way in takes clients: while a display
+  # of that number is still closing (another test's), a client started at once
+  # can find no server. Clients come when one gets an answer.
+  wait_until xdpyinfo >/dev/null 2>&1 ||
+    { echo "Xvfb on $DISPLAY does not answer: $(tail -n 5 "$dir/log")" >&2; return 1; }
   rm -rf "$dir"
   # Whatever session the caller is in, the program runs on this display.
   export QT_QPA_PLATFORM=xcb
