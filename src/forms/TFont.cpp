@@ -15,7 +15,10 @@ QFont TFont::ToQFont() const
     font.setUnderline(Style & fsUnderline);
     font.setStrikeOut(Style & fsStrikeOut);
     // Small Song-style text reads best in crisp pixels, as bitmap fonts draw it.
-    font.setStyleStrategy(QFont::NoAntialias);
+    // Text that needs no shaping (Chinese, digits, Latin) is set glyph by
+    // glyph without kerning: cheaper to lay out for a status line that
+    // changes every frame, and scripts that need shaping still get it.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::PreferNoShaping));
     return font;
 }
 
