@@ -1,6 +1,7 @@
 #include "BenchFigures.h"
 
 #include <cstdio>
+#include <utility>
 
 void TFigureReporter::ReportRuns(const std::vector<Run>& runs)
 {
@@ -63,18 +64,25 @@ void PrintFigures(const TFigureReporter& figures, const std::string& platform)
         Print(("random_" + on + "1000_us").c_str(), randomThousand * 1e6, "%.1f us");
     if (randomMax > 0)
         Print(("random_" + on + "max_ms").c_str(), randomMax * 1e3, "%.1f ms");
+    // The paced figures are X11's; another display's carry its name.
+    const std::string paced = platform == "x11" ? std::string() : on;
     if (figures.Seconds("PacedRun") > 0) {
-        // The paced run's own figures are X11's; another display's carry its name.
-        const std::string run = platform == "x11" ? std::string() : on;
-        const auto paced = [&](const char* figure, const char* counter, const char* format) {
-            Print(("run_" + run + figure).c_str(), figures.Counter("PacedRun", counter), format);
+        const auto run = [&](const char* figure, const char* counter, const char* format) {
+            Print(("run_" + paced + figure).c_str(), figures.Counter("PacedRun", counter), format);
         };
-        paced("cpu_share", "cpu_share", "%.3f");
-        Print((run + "refresh_interval_ms").c_str(),
+        run("cpu_share", "cpu_share", "%.3f");
+        Print((paced + "refresh_interval_ms").c_str(),
               figures.Counter("PacedRun", "refresh_interval_ms"), "%.2f ms");
-        paced("frame_interval_median_ms", "frame_interval_median_ms", "%.2f ms");
-        paced("frame_interval_p95_ms", "frame_interval_p95_ms", "%.2f ms");
+        run("frame_interval_median_ms", "frame_interval_median_ms", "%.2f ms");
+        run("frame_interval_p95_ms", "frame_interval_p95_ms", "%.2f ms");
     }
+    // What the run's frames cost with nothing computed, for comparison.
+    const std::pair<const char*, const char*> frameCosts[] = {{"PacedWait", "wait"},
+                                                              {"PacedRepaint", "repaint"}};
+    for (const auto& [benchmark, figure] : frameCosts)
+        if (figures.Seconds(benchmark) > 0)
+            Print(("paced_" + paced + figure + "_cpu_share").c_str(),
+                  figures.Counter(benchmark, "cpu_share"), "%.3f");
     if (figures.Seconds("StopLatency") > 0)
         Print("stop_latency_ms", figures.Counter("StopLatency", "median_ms"), "%.1f ms");
 }

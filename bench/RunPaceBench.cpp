@@ -1,6 +1,7 @@
 // A paced run in a real window (X11 or Wayland), on the real frame clock: how
-// much of a core it takes and how evenly its generations reach the window; and
-// in an X11 window how soon a Stop press that comes through the X server ends it.
+// much of a core it takes, and the part of it that showing the board takes by
+// itself; how evenly its generations reach the window; and in an X11 window
+// how soon a Stop press that comes through the X server ends it.
 #include "BenchSeeds.h"
 #include "BenchWindow.h"
 
@@ -67,12 +68,28 @@ private:
     QElapsedTimer FSince;
 };
 
-double ProcessCpuSeconds()
+// The process's CPU time over the wall time since it was made.
+class TCpuShare
 {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
-}
+public:
+    TCpuShare() : FCpuBefore(ProcessCpuSeconds()) { FWall.start(); }
+
+    double Value() const
+    {
+        return (ProcessCpuSeconds() - FCpuBefore) / (static_cast<double>(FWall.nsecsElapsed()) / 1e9);
+    }
+
+private:
+    static double ProcessCpuSeconds()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+    }
+
+    double FCpuBefore;
+    QElapsedTimer FWall;
+};
 
 // The value below which the given share of the values lie.
 double Percentile(std::vector<double> values, double share)
@@ -103,12 +120,9 @@ void PacedRun(benchmark::State& state)
     for (auto _ : state) {
         SeedSoup(form, GrowingSoup);
         TBoardPaints paints(*form.img1);
-        const double cpuBefore = ProcessCpuSeconds();
-        QElapsedTimer wall;
-        wall.start();
+        const TCpuShare cpuShare;
         form.btnGoClick(form.btnGo);
-        const double cpu = ProcessCpuSeconds() - cpuBefore;
-        state.counters["cpu_share"] = cpu / (static_cast<double>(wall.nsecsElapsed()) / 1e9);
+        state.counters["cpu_share"] = cpuShare.Value();
         state.counters["frame_interval_median_ms"] = Percentile(paints.Intervals(), 0.5);
         state.counters["frame_interval_p95_ms"] = Percentile(paints.Intervals(), 0.95);
         state.counters["frames"] = static_cast<double>(paints.Times.size());
@@ -117,6 +131,34 @@ void PacedRun(benchmark::State& state)
         static_cast<double>(TFramePacer(form).RefreshIntervalNs()) / 1e6;
 }
 BENCHMARK(PacedRun)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// 300 frames on the run's pacer with no generation and no status text: what
+// showing the board costs by itself, under any run of the same window.
+void PacedFrames(benchmark::State& state, bool repaintBoard)
+{
+    if (!OnPlatform(state, {"xcb", "wayland"}))
+        return;
+    TForm1& form = ShownMainWindow();
+    TDesktopPlatform desktop;
+    for (auto _ : state) {
+        TFramePacer pacer(form);
+        const TCpuShare cpuShare;
+        for (int frame = 0; frame < 300; ++frame) {
+            // The whole board, as a soup that changes everywhere paints it.
+            if (repaintBoard)
+                form.img1->update();
+            pacer.ShowFrame();
+        }
+        state.counters["cpu_share"] = cpuShare.Value();
+    }
+}
+
+// The wait for the next refresh alone.
+void PacedWait(benchmark::State& state) { PacedFrames(state, false); }
+BENCHMARK(PacedWait)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void PacedRepaint(benchmark::State& state) { PacedFrames(state, true); }
+BENCHMARK(PacedRepaint)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Clicks Stop as a user's mouse would, through the X server.
 void ClickThroughTheServer(Display* display, QWidget& button)

@@ -17,12 +17,12 @@ QT_QPA_PLATFORM=offscreen build-bench/bench/talvoreth_bench \
   --benchmark_filter='^(Generation|ReferenceGeneration|Evolve|Random)' "$@" | tee "$work/offscreen"
 (
   start_virtual_display 1280x1024
-  build-bench/bench/talvoreth_bench --benchmark_filter='^(Evolve|PacedRun|StopLatency)' "$@"
+  build-bench/bench/talvoreth_bench --benchmark_filter='^(Evolve|Paced|StopLatency)' "$@"
 ) | tee "$work/x11"
 (
   mkdir "$work/runtime"
   start_headless_wayland "$work/runtime"
-  build-bench/bench/talvoreth_bench --benchmark_filter='^(Evolve|PacedRun)' "$@"
+  build-bench/bench/talvoreth_bench --benchmark_filter='^(Evolve|Paced)' "$@"
 ) | tee "$work/wayland"
 echo
 # Colour codes left over from the tables go first.
