@@ -56,7 +56,8 @@ void PrintFigures(const TFigureReporter& figures, const std::string& platform)
     if (generation > 0 && reference > 0)
         Print("generation_vs_reference", generation / reference, "%.2f");
     if (settling > 0)
-        Print(("evolve_" + on + "generations_per_s").c_str(), 1000 / settling, "%.0f generations/s");
+        Print(("evolve_" + on + "generations_per_s").c_str(), 1000 / settling,
+              "%.0f generations/s");
     if (growing > 0)
         Print(("evolve_growing_" + on + "generations_per_s").c_str(), 1000 / growing,
               "%.0f generations/s");

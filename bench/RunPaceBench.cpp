@@ -29,8 +29,7 @@
 namespace {
 
 // The desktop's own platform, and with it the real frame clock, while it lives.
-class TDesktopPlatform
-{
+class TDesktopPlatform {
 public:
     TDesktopPlatform() : FPrevious(Platform()) { SetPlatform(nullptr); }
     ~TDesktopPlatform() { SetPlatform(&FPrevious); }
@@ -42,10 +41,13 @@ private:
 };
 
 // Notes when the board is painted, in milliseconds.
-class TBoardPaints : public QObject
-{
+class TBoardPaints : public QObject {
 public:
-    explicit TBoardPaints(QWidget& board) { board.installEventFilter(this); FSince.start(); }
+    explicit TBoardPaints(QWidget& board)
+    {
+        board.installEventFilter(this);
+        FSince.start();
+    }
 
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -69,14 +71,14 @@ private:
 };
 
 // The process's CPU time over the wall time since it was made.
-class TCpuShare
-{
+class TCpuShare {
 public:
     TCpuShare() : FCpuBefore(ProcessCpuSeconds()) { FWall.start(); }
 
     double Value() const
     {
-        return (ProcessCpuSeconds() - FCpuBefore) / (static_cast<double>(FWall.nsecsElapsed()) / 1e9);
+        return (ProcessCpuSeconds() - FCpuBefore) /
+               (static_cast<double>(FWall.nsecsElapsed()) / 1e9);
     }
 
 private:
@@ -154,10 +156,16 @@ void PacedFrames(benchmark::State& state, bool repaintBoard)
 }
 
 // The wait for the next refresh alone.
-void PacedWait(benchmark::State& state) { PacedFrames(state, false); }
+void PacedWait(benchmark::State& state)
+{
+    PacedFrames(state, false);
+}
 BENCHMARK(PacedWait)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-void PacedRepaint(benchmark::State& state) { PacedFrames(state, true); }
+void PacedRepaint(benchmark::State& state)
+{
+    PacedFrames(state, true);
+}
 BENCHMARK(PacedRepaint)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Clicks Stop as a user's mouse would, through the X server.

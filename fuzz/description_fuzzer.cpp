@@ -84,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     auto* form = new TFuzzForm(Application);
     try {
-        TDescriptionReader(*form).Read(
-            QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+        TDescriptionReader(*form).Read(QByteArray::fromRawData(reinterpret_cast<const char*>(data),
+                                                               static_cast<qsizetype>(size)));
         // As showing the form would: every container gets its native window
         // and arranges its children, outer ones first.
         form->HandleNeeded();

@@ -25,20 +25,51 @@ namespace {
 
 const char* const PropertyNames[] = {
     // TControl
-    "Left", "Top", "Width", "Height", "Align", "Anchors", "Visible", "Enabled", "Cursor", "Hint",
-    "ShowHint", "ParentShowHint", "ParentFont", "ParentColor", "Color", "Caption", "Font.Name",
-    "Font.Height", "Font.Charset", "Font.Color", "Font.Style",
+    "Left",
+    "Top",
+    "Width",
+    "Height",
+    "Align",
+    "Anchors",
+    "Visible",
+    "Enabled",
+    "Cursor",
+    "Hint",
+    "ShowHint",
+    "ParentShowHint",
+    "ParentFont",
+    "ParentColor",
+    "Color",
+    "Caption",
+    "Font.Name",
+    "Font.Height",
+    "Font.Charset",
+    "Font.Color",
+    "Font.Style",
     // TWinControl
-    "TabOrder", "TabStop",
+    "TabOrder",
+    "TabStop",
     // TPanel
-    "BevelOuter", "BevelInner", "BevelWidth", "BorderWidth",
+    "BevelOuter",
+    "BevelInner",
+    "BevelWidth",
+    "BorderWidth",
     // TLabel, TImage
-    "Alignment", "AutoSize", "Transparent",
+    "Alignment",
+    "AutoSize",
+    "Transparent",
     // TEdit
     "Text",
     // TForm
-    "ClientWidth", "ClientHeight", "BorderStyle", "BorderIcons", "Position", "WindowState",
-    "OldCreateOrder", "PixelsPerInch", "TextHeight",
+    "ClientWidth",
+    "ClientHeight",
+    "BorderStyle",
+    "BorderIcons",
+    "Position",
+    "WindowState",
+    "OldCreateOrder",
+    "PixelsPerInch",
+    "TextHeight",
 };
 constexpr std::size_t NameCount = std::size(PropertyNames);
 

@@ -14,8 +14,7 @@ class TPanel;
 // The main window: a tool bar over the Life board, inside the skinned frame.
 // The board lives in the pixels of img1's bitmap; the four fields below are
 // all the state it has.
-class TForm1 : public TNeoForm
-{
+class TForm1 : public TNeoForm {
 public:
     explicit TForm1(TComponent* owner) : TNeoForm(owner) {}
 

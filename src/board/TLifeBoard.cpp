@@ -93,16 +93,10 @@ inline void Add(TWord a, TWord b, TWord c, TWord& sum, TWord& carry)
 class TLifeBoard::TPass {
 public:
     TPass(TCanvas& canvas, int rowCount, int colCount, TKnowledge& known)
-        : FCanvas(canvas),
-          FRowCount(rowCount),
-          FColCount(colCount),
+        : FCanvas(canvas), FRowCount(rowCount), FColCount(colCount),
           FRows(CellsInside(rowCount, canvas.Height())),
-          FCols(CellsInside(colCount, canvas.Width())),
-          FWords((FCols + WordBits - 1) / WordBits),
-          FKnown(known),
-          FCells(known.Cells),
-          FChanged(known.Changed),
-          FPending(known.Pending)
+          FCols(CellsInside(colCount, canvas.Width())), FWords((FCols + WordBits - 1) / WordBits),
+          FKnown(known), FCells(known.Cells), FChanged(known.Changed), FPending(known.Pending)
     {
         FChanged.resize(FWords);
         FPending.clear();
@@ -274,9 +268,9 @@ private:
         const int left = c == 0 ? FColCount - 1 : c - 1;
         const int right = c == FColCount - 1 ? 0 : c + 1;
         const bool living = Alive(r, c);
-        const int neighbours = Alive(up, left) + Alive(up, c) + Alive(up, right) +
-                               Alive(r, left) + Alive(r, right) + Alive(down, left) +
-                               Alive(down, c) + Alive(down, right);
+        const int neighbours = Alive(up, left) + Alive(up, c) + Alive(up, right) + Alive(r, left) +
+                               Alive(r, right) + Alive(down, left) + Alive(down, c) +
+                               Alive(down, right);
         const bool lives = neighbours == 3 || (living && neighbours == 2);
         if (lives != living)
             Paint(r, c, lives);
@@ -331,7 +325,8 @@ private:
             }
             const TWord next = base ^ (flip & (TWord(0) - leftNew));
             const int first = k * WordBits;
-            const TWord mine = last - first >= WordBits ? ~TWord(0) : (TWord(1) << (last - first)) - 1;
+            const TWord mine =
+                last - first >= WordBits ? ~TWord(0) : (TWord(1) << (last - first)) - 1;
             FChanged[k] = (next ^ own) & mine;
             leftNew = next >> (WordBits - 1);
             aboveBefore = up;

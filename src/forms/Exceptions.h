@@ -4,8 +4,7 @@
 
 // The framework's exception family. Whatever escapes an event handler ends in
 // TApplication::HandleException, which shows the message (EAbort excepted).
-class Exception
-{
+class Exception {
 public:
     explicit Exception(QString message = QString()) : FMessage(std::move(message)) {}
     virtual ~Exception() = default;
@@ -17,45 +16,38 @@ private:
 };
 
 // Silent: dropped by the error report without a word.
-class EAbort : public Exception
-{
+class EAbort : public Exception {
 public:
     using Exception::Exception;
 };
 
-class EConvertError : public Exception
-{
+class EConvertError : public Exception {
 public:
     using Exception::Exception;
 };
 
-class EResNotFound : public Exception
-{
+class EResNotFound : public Exception {
 public:
     using Exception::Exception;
 };
 
-class EReadError : public Exception
-{
+class EReadError : public Exception {
 public:
     using Exception::Exception;
 };
 
-class EInvalidOperation : public Exception
-{
+class EInvalidOperation : public Exception {
 public:
     using Exception::Exception;
 };
 
 // A picture whose data does not decode.
-class EInvalidGraphic : public Exception
-{
+class EInvalidGraphic : public Exception {
 public:
     using Exception::Exception;
 };
 
-class EOutOfResources : public Exception
-{
+class EOutOfResources : public Exception {
 public:
     using Exception::Exception;
 };

@@ -10,8 +10,7 @@ class TForm;
 
 // The one application object: title, main form, message loop and the error
 // report that every call from Qt into program code ends in.
-class TApplication : public TComponent
-{
+class TApplication : public TComponent {
 public:
     // Needs a QApplication; becomes the global Application.
     TApplication();

@@ -8,8 +8,7 @@ class TCanvas;
 
 // A 32-bit raster that reads back exactly what was written. A new bitmap is
 // all white; its canvas is made on the first request. It loads BMP files.
-class TBitmap : public TRasterGraphic
-{
+class TBitmap : public TRasterGraphic {
 public:
     TBitmap();
     // Raises EOutOfResources when the raster cannot be allocated.

@@ -14,10 +14,8 @@ std::atomic<std::uint64_t> CanvasCount{0};
 } // namespace
 
 TCanvas::TCanvas(QImage& raster)
-    : FPixels(reinterpret_cast<std::uint32_t*>(raster.bits())),
-      FWidth(raster.width()),
-      FHeight(raster.height()),
-      FStride(static_cast<int>(raster.bytesPerLine() / 4))
+    : FPixels(reinterpret_cast<std::uint32_t*>(raster.bits())), FWidth(raster.width()),
+      FHeight(raster.height()), FStride(static_cast<int>(raster.bytesPerLine() / 4))
 {
     FStamp.Canvas = ++CanvasCount;
 }
@@ -99,20 +97,20 @@ QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
     const std::uint32_t pixel = ToPixel(color);
     QRect area;
     if (style == fsBorder)
-        area = FloodFill(x, y, [pixel](std::uint32_t p) { return p != pixel; },
-                         [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
+        area = FloodFill(
+            x, y, [pixel](std::uint32_t p) { return p != pixel; },
+            [pixel](std::uint32_t p) { return p >= 0xFF000000u && p != pixel; });
     else
-        area = FloodFill(x, y, [pixel](std::uint32_t p) { return p == pixel; },
-                         [pixel](std::uint32_t p) { return p == pixel; });
+        area = FloodFill(
+            x, y, [pixel](std::uint32_t p) { return p == pixel; },
+            [pixel](std::uint32_t p) { return p == pixel; });
     Changed(area);
     return area;
 }
 
-bool TCanvas::FillBoxToBorder(int left, int top, int right, int bottom, TColor border,
-                              TColor color)
+bool TCanvas::FillBoxToBorder(int left, int top, int right, int bottom, TColor border, TColor color)
 {
-    if (left < 0 || top < 0 || right >= FWidth || bottom >= FHeight || left > right ||
-        top > bottom)
+    if (left < 0 || top < 0 || right >= FWidth || bottom >= FHeight || left > right || top > bottom)
         return false;
     const std::uint32_t wall = ToPixel(border);
     // The rows above and below, where they exist, are walls all along the box.
@@ -149,10 +147,10 @@ void TCanvas::EndUpdate()
 {
     if (--FUpdateDepth > 0 || !FUpdateRan)
         return;
-    const QRect area = FUpdateLeft <= FUpdateRight
-                           ? Clipped(QRect(QPoint(FUpdateLeft, FUpdateTop),
-                                           QPoint(FUpdateRight, FUpdateBottom)))
-                           : QRect();
+    const QRect area =
+        FUpdateLeft <= FUpdateRight
+            ? Clipped(QRect(QPoint(FUpdateLeft, FUpdateTop), QPoint(FUpdateRight, FUpdateBottom)))
+            : QRect();
     FUpdateRan = false;
     FUpdateLeft = FUpdateTop = INT_MAX;
     FUpdateRight = FUpdateBottom = INT_MIN;
@@ -266,8 +264,10 @@ QRect TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillabl
             scan(seed.Y + 1, left, right, 1, left, right);
         } else {
             scan(seed.Y + seed.Dy, left, right, seed.Dy, left, right);
-            scan(seed.Y - seed.Dy, left, std::min(right, seed.ParentLeft - 1), -seed.Dy, left, right);
-            scan(seed.Y - seed.Dy, std::max(left, seed.ParentRight + 1), right, -seed.Dy, left, right);
+            scan(seed.Y - seed.Dy, left, std::min(right, seed.ParentLeft - 1), -seed.Dy, left,
+                 right);
+            scan(seed.Y - seed.Dy, std::max(left, seed.ParentRight + 1), right, -seed.Dy, left,
+                 right);
         }
     }
     int left = x;
@@ -306,7 +306,8 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRec
                 return Irregular;
         if (!open)
             return Closed;
-        if ((left > 0 && fillable(row[left - 1])) || (right < FWidth - 1 && fillable(row[right + 1])))
+        if ((left > 0 && fillable(row[left - 1])) ||
+            (right < FWidth - 1 && fillable(row[right + 1])))
             return Irregular;
         return Span;
     };

@@ -7,8 +7,8 @@ namespace {
 const std::map<TColor, TColor>& SystemColors()
 {
     static const std::map<TColor, TColor> colors = {
-        {clBtnFace, 0xF0F0F0},   {clBtnHighlight, 0xFFFFFF}, {clBtnShadow, 0xA0A0A0},
-        {clWindow, 0xFFFFFF},    {clWindowText, 0x000000},   {clInfoBk, 0xE1FFFF},
+        {clBtnFace, 0xF0F0F0}, {clBtnHighlight, 0xFFFFFF}, {clBtnShadow, 0xA0A0A0},
+        {clWindow, 0xFFFFFF},  {clWindowText, 0x000000},   {clInfoBk, 0xE1FFFF},
     };
     return colors;
 }
@@ -30,10 +30,9 @@ QColor ToQColor(TColor color)
 std::optional<TColor> ColorFromText(const QString& text)
 {
     static const std::map<QString, TColor> names = {
-        {"clBlack", clBlack},         {"clWhite", clWhite},     {"clBlue", clBlue},
-        {"clBtnFace", clBtnFace},     {"clWindow", clWindow},   {"clWindowText", clWindowText},
-        {"clInfoBk", clInfoBk},       {"clBtnShadow", clBtnShadow},
-        {"clBtnHighlight", clBtnHighlight},
+        {"clBlack", clBlack},     {"clWhite", clWhite},         {"clBlue", clBlue},
+        {"clBtnFace", clBtnFace}, {"clWindow", clWindow},       {"clWindowText", clWindowText},
+        {"clInfoBk", clInfoBk},   {"clBtnShadow", clBtnShadow}, {"clBtnHighlight", clBtnHighlight},
     };
     const auto found = names.find(text);
     if (found != names.end())

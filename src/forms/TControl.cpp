@@ -129,8 +129,9 @@ QRect RepresentableBounds(int left, int top, int width, int height)
     FitAxis(left, width);
     FitAxis(top, height);
     // QRect(left, top, width, height) would add before it subtracts one.
-    return QRect(QPoint(left, top), QPoint(static_cast<int>(left + static_cast<long long>(width) - 1),
-                                           static_cast<int>(top + static_cast<long long>(height) - 1)));
+    return QRect(QPoint(left, top),
+                 QPoint(static_cast<int>(left + static_cast<long long>(width) - 1),
+                        static_cast<int>(top + static_cast<long long>(height) - 1)));
 }
 
 } // namespace

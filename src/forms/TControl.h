@@ -33,8 +33,7 @@ enum TCursor {
 // alignment and anchors, visibility, font, colour, hint, cursor and the mouse
 // events. A Qt widget underneath; the bounds here are the truth and the widget
 // follows them.
-class TControl : public QWidget, public TComponent
-{
+class TControl : public QWidget, public TComponent {
 public:
     explicit TControl(TComponent* owner);
     ~TControl() override;

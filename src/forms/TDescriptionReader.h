@@ -24,8 +24,7 @@ class TWinControl;
 // parent before its own properties. Controls are bound to the form's fields by
 // name, and "On…" properties to the form's handlers by name, searched in the
 // form's own class first, then its bases.
-class TDescriptionReader
-{
+class TDescriptionReader {
 public:
     explicit TDescriptionReader(TForm& form) : FForm(form) {}
 

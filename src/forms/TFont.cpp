@@ -9,7 +9,8 @@ QFont TFont::ToQFont() const
     QFont font(Name);
     // The size is the height's magnitude; INT_MIN's does not fit an int.
     const long long size = std::llabs(Height);
-    font.setPixelSize(static_cast<int>(std::clamp<long long>(size, 1, std::numeric_limits<int>::max())));
+    font.setPixelSize(
+        static_cast<int>(std::clamp<long long>(size, 1, std::numeric_limits<int>::max())));
     font.setBold(Style & fsBold);
     font.setItalic(Style & fsItalic);
     font.setUnderline(Style & fsUnderline);

@@ -41,8 +41,7 @@ constexpr std::uintptr_t WA_CLICKACTIVE = 2;
 // descriptions (base class first), binds fields and handlers, notifies the
 // components, runs Constructed() and last the OnCreate handler.
 // TApplication::CreateForm does both.
-class TForm : public TWinControl
-{
+class TForm : public TWinControl {
 public:
     explicit TForm(TComponent* owner);
     // A bare form: Create() reads no description and runs no constructor body

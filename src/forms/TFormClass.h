@@ -37,8 +37,7 @@ struct TFormClass {
     const TFieldEntry* FindField(const QString& name) const;
 };
 
-template <class F>
-THandlerEntry Handler(const char* name, void (F::*method)(TComponent*))
+template <class F> THandlerEntry Handler(const char* name, void (F::*method)(TComponent*))
 {
     return {QString::fromLatin1(name), [method](TForm& form) {
                 F* self = static_cast<F*>(&form);
@@ -89,8 +88,7 @@ THandlerEntry Handler(const char* name, void (F::*method)(TComponent*, int&, int
             }};
 }
 
-template <class F, class C>
-TFieldEntry Field(const char* name, C* F::*member)
+template <class F, class C> TFieldEntry Field(const char* name, C* F::*member)
 {
     return {QString::fromLatin1(name), [member](TForm& form, TComponent* component) {
                 C* typed = dynamic_cast<C*>(component);

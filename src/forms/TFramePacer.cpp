@@ -17,8 +17,8 @@ constexpr double FallbackRefreshRate = 60;
 qint64 TFramePacer::RefreshIntervalNs() const
 {
     const QScreen* screen = FWindow.screen();
-    const double rate = screen && screen->refreshRate() > 0 ? screen->refreshRate()
-                                                             : FallbackRefreshRate;
+    const double rate =
+        screen && screen->refreshRate() > 0 ? screen->refreshRate() : FallbackRefreshRate;
     return static_cast<qint64>(1e9 / rate);
 }
 

@@ -11,8 +11,7 @@ class QWidget;
 // for as long as the screen shows anything, and the caller draws the next one
 // only then. The pace comes from the platform's frame clock, not from the
 // paint: a window that paints nothing (minimised, hidden) keeps it too.
-class TFramePacer
-{
+class TFramePacer {
 public:
     explicit TFramePacer(QWidget& window) : FWindow(window) {}
 

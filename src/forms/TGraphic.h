@@ -10,8 +10,7 @@ class QPainter;
 
 // A picture a TPicture can hold: it knows its size, draws itself unscaled and
 // reports changes.
-class TGraphic
-{
+class TGraphic {
 public:
     virtual ~TGraphic() = default;
 

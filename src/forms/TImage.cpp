@@ -9,7 +9,9 @@
 
 TImage::TImage(TComponent* owner) : TControl(owner)
 {
-    FPicture.OnChange = [this](bool replaced, const QRect& area) { PictureChanged(replaced, area); };
+    FPicture.OnChange = [this](bool replaced, const QRect& area) {
+        PictureChanged(replaced, area);
+    };
 }
 
 TCanvas& TImage::Canvas()

@@ -9,8 +9,7 @@ class TCanvas;
 // where the picture does not reach, the parent shows through. A screen reader
 // sees an image that can be clicked and has a hint as a button named by the
 // hint, one the program named as a picture, and any other as decoration.
-class TImage : public TControl
-{
+class TImage : public TControl {
 public:
     explicit TImage(TComponent* owner);
 

@@ -5,8 +5,7 @@
 // A picture decoded from a JPEG file with libjpeg. Decoding is strict: any
 // warning (a truncated or damaged file) is an error, and sizes and scan
 // counts are checked before anything large is allocated.
-class TJPEGImage : public TRasterGraphic
-{
+class TJPEGImage : public TRasterGraphic {
 public:
     static constexpr int MaxSide = 16384;
     static constexpr long long MaxPixels = 64LL * 1000 * 1000;

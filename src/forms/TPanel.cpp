@@ -13,9 +13,10 @@ namespace {
 
 TBevelCut ToBevel(const QString& value)
 {
-    return static_cast<TBevelCut>(PropertyText::ToIdent(
-        value, {{"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised},
-                {"bvSpace", bvSpace}}));
+    return static_cast<TBevelCut>(PropertyText::ToIdent(value, {{"bvNone", bvNone},
+                                                                {"bvLowered", bvLowered},
+                                                                {"bvRaised", bvRaised},
+                                                                {"bvSpace", bvSpace}}));
 }
 
 // Bevel rings are counted in 64 bits: a width from a description can take

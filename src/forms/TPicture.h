@@ -9,8 +9,7 @@
 #include <memory>
 
 // Holds one graphic, or none, and passes its changes on.
-class TPicture
-{
+class TPicture {
 public:
     TGraphic* Graphic() const { return FGraphic.get(); }
     void SetGraphic(std::unique_ptr<TGraphic> graphic);

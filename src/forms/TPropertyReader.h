@@ -24,8 +24,7 @@ unsigned ToSet(const QString& value, const std::vector<std::pair<const char*, un
 [[noreturn]] void Invalid();
 
 // A bound handler for an event property, which must be of the event's kind.
-template <class Handler>
-const Handler& Required(const Handler& handler)
+template <class Handler> const Handler& Required(const Handler& handler)
 {
     if (!handler)
         Invalid();

@@ -6,8 +6,7 @@
 
 // A graphic held as a raster of 32-bit pixels (Format_RGB32): every pixel is
 // drawn, unscaled.
-class TRasterGraphic : public TGraphic
-{
+class TRasterGraphic : public TGraphic {
 public:
     int Width() const override { return FImage.width(); }
     int Height() const override { return FImage.height(); }

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner)
+{
+}
 
 TWinControl::~TWinControl()
 {

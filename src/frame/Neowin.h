@@ -13,8 +13,7 @@ class TPanel;
 // right and bottom edges that double as resize grips, and a caption that
 // moves the window. A deriving form puts its controls into the rectangle the
 // strips leave free.
-class TNeoForm : public TForm
-{
+class TNeoForm : public TForm {
 public:
     explicit TNeoForm(TComponent* owner) : TForm(owner) {}
     // The bare form: no description, none of the controls, none of the settings.

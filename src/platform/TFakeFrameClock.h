@@ -8,8 +8,7 @@
 // A frame clock for tests: time stands still until something waits for it,
 // and then jumps to the time waited for. What the user does while a frame
 // shows goes in WhileWaiting; every wait is recorded.
-class TFakeFrameClock : public TFrameClock
-{
+class TFakeFrameClock : public TFrameClock {
 public:
     qint64 Now = 0;
     // Runs at the start of every wait, then the events it caused are dispatched.

@@ -8,8 +8,7 @@
 
 // A scripted platform for tests: the answers are fields to set, and message
 // boxes and shell requests are recorded instead of shown.
-class TFakePlatform : public TPlatform
-{
+class TFakePlatform : public TPlatform {
 public:
     struct TMessageBoxCall {
         QWidget* Owner;
@@ -57,8 +56,7 @@ public:
 };
 
 // Installs a fake platform for the lifetime of the guard.
-class TFakePlatformScope
-{
+class TFakePlatformScope {
 public:
     TFakePlatformScope() { SetPlatform(&Fake); }
     ~TFakePlatformScope() { SetPlatform(nullptr); }

@@ -5,8 +5,7 @@
 // The clock an animation keeps its frames to: a monotonic time, and a wait
 // that goes on dispatching events until a time has come. The program uses the
 // real one; a test's fake lets time pass as fast as the test likes.
-class TFrameClock
-{
+class TFrameClock {
 public:
     virtual ~TFrameClock() = default;
 

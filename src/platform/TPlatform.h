@@ -30,8 +30,7 @@ constexpr int IDOK = 1;
 
 // Everything the program asks of the operating system. The program uses the
 // Qt implementation; tests install a fake to script and record these calls.
-class TPlatform
-{
+class TPlatform {
 public:
     virtual ~TPlatform() = default;
 

@@ -5,8 +5,7 @@
 #include <QElapsedTimer>
 
 // The frame clock on Qt's monotonic timer and event loop.
-class TQtFrameClock : public TFrameClock
-{
+class TQtFrameClock : public TFrameClock {
 public:
     TQtFrameClock() { FSince.start(); }
 

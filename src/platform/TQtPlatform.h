@@ -4,8 +4,7 @@
 #include "platform/TQtFrameClock.h"
 
 // The platform services as Qt provides them on the desktop.
-class TQtPlatform : public TPlatform
-{
+class TQtPlatform : public TPlatform {
 public:
     QPoint CursorPos() const override;
     QRect WorkArea() const override;

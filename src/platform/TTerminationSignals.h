@@ -9,8 +9,7 @@ class QSocketNotifier;
 // Turns SIGTERM, SIGINT and SIGHUP into a call on the GUI thread. The signal
 // handler only writes one byte to a pipe; a socket notifier reads it in the
 // event loop and calls OnSignal there. One instance per process.
-class TTerminationSignals : public QObject
-{
+class TTerminationSignals : public QObject {
 public:
     explicit TTerminationSignals(std::function<void()> onSignal);
     ~TTerminationSignals() override;

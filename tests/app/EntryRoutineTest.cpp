@@ -12,14 +12,12 @@ namespace {
 
 // A platform that fails when start-up asks for the show command, that is
 // while the main window is first shown.
-template <class Failure>
-class TFailingShowPlatform : public TFakePlatform {
+template <class Failure> class TFailingShowPlatform : public TFakePlatform {
 public:
     int StartupShowCommand() const override { throw Failure("显示失败"); }
 };
 
-template <class Failure>
-class EntryRoutine : public ::testing::Test {
+template <class Failure> class EntryRoutine : public ::testing::Test {
 protected:
     EntryRoutine() { SetPlatform(&FPlatform); }
     ~EntryRoutine() override

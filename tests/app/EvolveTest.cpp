@@ -7,8 +7,7 @@
 
 namespace {
 
-class Evolve : public Form1Fixture
-{
+class Evolve : public Form1Fixture {
 protected:
     Evolve() { Form1->Show(); }
 
@@ -288,10 +287,9 @@ public:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
-            Painted.push_back({FClock.Waits.size(), dynamic_cast<TBitmap*>(
-                                                        Form1->img1->Picture().Graphic())
-                                                        ->Image()
-                                                        .copy()});
+            Painted.push_back(
+                {FClock.Waits.size(),
+                 dynamic_cast<TBitmap*>(Form1->img1->Picture().Graphic())->Image().copy()});
         return false;
     }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/TForm1.h"
-#include "forms/TBitmap.h"
 #include "forms/TBitBtn.h"
+#include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
 #include "forms/TEdit.h"
 #include "forms/TImage.h"
@@ -49,7 +49,10 @@ protected:
         QTest::mouseClick(Form1->img1, Qt::LeftButton, Qt::NoModifier, at);
     }
 
-    QImage Pixels() { return dynamic_cast<TBitmap*>(Form1->img1->Picture().Graphic())->Image().copy(); }
+    QImage Pixels()
+    {
+        return dynamic_cast<TBitmap*>(Form1->img1->Picture().Graphic())->Image().copy();
+    }
 
     // Runs action while the n-th frame of a run from now is on screen, counting
     // from 1, as a user acting during the run's pump would.

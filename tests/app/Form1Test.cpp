@@ -354,7 +354,8 @@ TEST_F(MainWindow, TheLinkAsksTheDesktopToOpenTheMakersPage)
     EXPECT_EQ(call.Verb, "open");
     EXPECT_EQ(call.File, "http://quorvel.example/");
     EXPECT_EQ(call.ShowCommand, SW_SHOW);
-    EXPECT_EQ(Form1->lbl4->Caption(), QStringLiteral("Quorvel工作室（%1）").arg(QUrl(call.File).host()))
+    EXPECT_EQ(Form1->lbl4->Caption(),
+              QStringLiteral("Quorvel工作室（%1）").arg(QUrl(call.File).host()))
         << "the label names the page it opens";
 }
 
@@ -363,7 +364,8 @@ TEST_F(MainWindow, TheLinkFitsTheToolBarWholeAtTheStartUpSize)
     Form1->Show();
     ASSERT_EQ(Form1->pnl1->Width(), 987);
     // The label sizes itself to its text; all of it stays clear of the panel's bevel.
-    EXPECT_LE(Form1->lbl4->Left() + Form1->lbl4->Width(), Form1->pnl1->Width() - Form1->pnl1->BevelWidth());
+    EXPECT_LE(Form1->lbl4->Left() + Form1->lbl4->Width(),
+              Form1->pnl1->Width() - Form1->pnl1->BevelWidth());
 }
 
 } // namespace

@@ -69,8 +69,7 @@ class Twins {
 public:
     Twins(int width, int height) : FFast(width, height), FPlain(width, height) {}
 
-    template <class Draw>
-    void DrawOnBoth(Draw draw)
+    template <class Draw> void DrawOnBoth(Draw draw)
     {
         draw(FFast.Canvas());
         draw(FPlain.Canvas());
@@ -119,8 +118,8 @@ public:
         int count = 0;
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
-                count += FPlain.Canvas().PixelAt(TLifeBoard::SampleX(c), TLifeBoard::SampleY(r)) ==
-                         Blue;
+                count +=
+                    FPlain.Canvas().PixelAt(TLifeBoard::SampleX(c), TLifeBoard::SampleY(r)) == Blue;
         return count;
     }
 
@@ -221,8 +220,8 @@ TEST(GenerationModel, MatchesThePlainPassPixelForPixelOnRandomBoards)
         const std::string what = RandomBoard(random, twins, owner);
         for (int generation = 1; generation <= 4; ++generation) {
             const std::string difference = twins->Generation();
-            ASSERT_EQ(difference, "") << "board " << board << " (" << what << "), generation "
-                                      << generation;
+            ASSERT_EQ(difference, "")
+                << "board " << board << " (" << what << "), generation " << generation;
         }
     }
 }
@@ -254,8 +253,8 @@ TEST(GenerationModel, FollowsDrawingBetweenGenerations)
                 break;
             }
             const std::string difference = twins->Generation();
-            ASSERT_EQ(difference, "") << "board " << board << " (" << what << "), generation "
-                                      << generation;
+            ASSERT_EQ(difference, "")
+                << "board " << board << " (" << what << "), generation " << generation;
         }
     }
 }

@@ -16,8 +16,7 @@ constexpr TColor Black = 0x000000;
 constexpr TColor Grey = TLifeBoard::GridColor;
 constexpr TColor Blue = TLifeBoard::LivingColor;
 
-class Board : public ::testing::Test
-{
+class Board : public ::testing::Test {
 protected:
     void Make(int width, int height)
     {
@@ -117,9 +116,7 @@ void PrintTo(const GenerationCase& generationCase, std::ostream* out)
     *out << generationCase.name;
 }
 
-class OneGeneration : public Board, public ::testing::WithParamInterface<GenerationCase>
-{
-};
+class OneGeneration : public Board, public ::testing::WithParamInterface<GenerationCase> {};
 
 TEST_P(OneGeneration, UpdatesInPlaceInReadingOrder)
 {

@@ -10,8 +10,7 @@
 
 namespace {
 
-class ApplicationLoop : public ApplicationFixture
-{
+class ApplicationLoop : public ApplicationFixture {
 protected:
     ApplicationLoop() { HandlerLog.clear(); }
 
@@ -129,9 +128,8 @@ std::string ShowCommandName(const ::testing::TestParamInfo<ShowCase>& info)
     return names[info.param.Command];
 }
 
-class StartupShowCommand : public ApplicationLoop, public ::testing::WithParamInterface<ShowCase>
-{
-};
+class StartupShowCommand : public ApplicationLoop,
+                           public ::testing::WithParamInterface<ShowCase> {};
 
 // Maximised and minimised without activation are honoured; the rest open normally.
 TEST_P(StartupShowCommand, DecidesHowTheWindowFirstShows)

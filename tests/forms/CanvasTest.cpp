@@ -10,8 +10,7 @@ namespace {
 constexpr TColor Grey = 0xBCBCBC;
 constexpr TColor Blue = 0xFF0000;
 
-class Canvas : public ::testing::Test
-{
+class Canvas : public ::testing::Test {
 protected:
     Canvas() : FBitmap(12, 9), FCanvas(FBitmap.Canvas())
     {
@@ -190,8 +189,7 @@ TEST_F(Canvas, ColoursReadBackExactly)
     }
 }
 
-class ImageCanvas : public ApplicationFixture
-{
+class ImageCanvas : public ApplicationFixture {
 protected:
     TImage FImage{nullptr};
 };

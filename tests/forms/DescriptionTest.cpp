@@ -16,8 +16,7 @@ protected:
 
     // Creates a form that must fail with Failure; returns its message after
     // checking that the reference was reset.
-    template <class Form, class Failure>
-    QString CreateFormFailure()
+    template <class Form, class Failure> QString CreateFormFailure()
     {
         Form* form = nullptr;
         QString message = QStringLiteral("created");
@@ -37,8 +36,7 @@ TEST_F(Descriptions, ReadTheBaseClassFirstAndBindTheOwnClassHandlerFirst)
     ASSERT_NE(TestDerivedForm, nullptr);
 
     // Both descriptions bind OnCreate to FormCreate; the derived one wins, once.
-    EXPECT_EQ(HandlerLog,
-              QStringList({"base constructed", "derived FormCreate, reference set"}));
+    EXPECT_EQ(HandlerLog, QStringList({"base constructed", "derived FormCreate, reference set"}));
     // Names only the base has still bind to the base's methods.
     ASSERT_NE(TestDerivedForm->BasePanel, nullptr);
     TestDerivedForm->BasePanel->Click();
@@ -128,10 +126,14 @@ TEST(DescriptionReader, ReportsWhatItCannotRead)
               "Invalid property value");
     EXPECT_EQ(ReadError(R"(<form><control class="TTreeView" name="Tree"/></form>)"),
               "Class TTreeView not found");
-    EXPECT_EQ(ReadError(R"(<form><control class="TPanel" name="A"/><control class="TLabel" name="a"/></form>)"),
-              "A component named a already exists");
-    EXPECT_EQ(ReadError(R"(<form><control class="TLabel" name="L"><control class="TPanel" name="P"/></control></form>)"),
-              "Control 'P' has no parent window");
+    EXPECT_EQ(
+        ReadError(
+            R"(<form><control class="TPanel" name="A"/><control class="TLabel" name="a"/></form>)"),
+        "A component named a already exists");
+    EXPECT_EQ(
+        ReadError(
+            R"(<form><control class="TLabel" name="L"><control class="TPanel" name="P"/></control></form>)"),
+        "Control 'P' has no parent window");
     EXPECT_EQ(ReadError(R"(<form><control class="TPanel"/></form>)"),
               "Invalid form description (line 1): <control> without name");
     EXPECT_TRUE(ReadError(R"(<form><property name="Left" value="1"></form>)")

@@ -6,7 +6,6 @@
 #include "forms/TFramePacer.h"
 #include "support/ApplicationFixture.h"
 
-
 namespace {
 
 class FramePacing : public ApplicationFixture {

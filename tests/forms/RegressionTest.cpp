@@ -48,8 +48,7 @@ protected:
         TDescriptionReader(FForm).Read(file.readAll());
     }
 
-    template <class T>
-    T& Control(const char* name)
+    template <class T> T& Control(const char* name)
     {
         auto* control = dynamic_cast<T*>(FForm.FindComponent(QLatin1String(name)));
         EXPECT_NE(control, nullptr) << name;

@@ -17,9 +17,7 @@ void PrintTo(const Accepted& accepted, std::ostream* out)
     *out << '"' << accepted.text << "\" is " << accepted.value;
 }
 
-class StrToIntAccepts : public ::testing::TestWithParam<Accepted>
-{
-};
+class StrToIntAccepts : public ::testing::TestWithParam<Accepted> {};
 
 TEST_P(StrToIntAccepts, Converts)
 {
@@ -41,9 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         return TestNameOf(QString::fromUtf8(info.param.text));
     });
 
-class StrToIntRejects : public ::testing::TestWithParam<const char*>
-{
-};
+class StrToIntRejects : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(StrToIntRejects, RaisesTheConversionError)
 {

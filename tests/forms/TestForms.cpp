@@ -44,8 +44,7 @@ const TFormClass& TNoDescriptionForm::StaticClass()
 
 const TFormClass& TUnknownHandlerForm::StaticClass()
 {
-    static const TFormClass formClass{
-        "TUnknownHandlerForm", &TTestBaseForm::StaticClass(), {}, {}};
+    static const TFormClass formClass{"TUnknownHandlerForm", &TTestBaseForm::StaticClass(), {}, {}};
     return formClass;
 }
 
@@ -57,11 +56,10 @@ const TFormClass& TBadValueForm::StaticClass()
 
 const TFormClass& TFailingCreateForm::StaticClass()
 {
-    static const TFormClass formClass{
-        "TFailingCreateForm",
-        &TForm::StaticClass(),
-        {Handler("FormCreate", &TFailingCreateForm::FormCreate)},
-        {}};
+    static const TFormClass formClass{"TFailingCreateForm",
+                                      &TForm::StaticClass(),
+                                      {Handler("FormCreate", &TFailingCreateForm::FormCreate)},
+                                      {}};
     return formClass;
 }
 

@@ -25,9 +25,7 @@ void PrintTo(const TArtwork& artwork, std::ostream* out)
     *out << artwork.File;
 }
 
-class JpegArtwork : public ::testing::TestWithParam<TArtwork>
-{
-};
+class JpegArtwork : public ::testing::TestWithParam<TArtwork> {};
 
 // Baseline, 8-bit, three components, none of them subsampled.
 TEST_P(JpegArtwork, IsABaselineFullColourJpegOfItsSize)
@@ -81,9 +79,7 @@ void PrintTo(const TBand& band, std::ostream* out)
     *out << band.File;
 }
 
-class BandArtwork : public ::testing::TestWithParam<TBand>
-{
-};
+class BandArtwork : public ::testing::TestWithParam<TBand> {};
 
 TEST_P(BandArtwork, IsAPlainBitmapOfOneColourARow)
 {

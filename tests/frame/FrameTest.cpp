@@ -12,8 +12,7 @@ namespace {
 constexpr QRgb PanelFace = 0xFFF0F0F0;
 constexpr QRgb FrameGrey = 0xFFCFCFCF;
 
-class Frame : public ApplicationFixture
-{
+class Frame : public ApplicationFixture {
 protected:
     Frame()
     {
@@ -303,8 +302,7 @@ TEST_F(Frame, MinimiseTakesTheWholeApplicationForTheMainForm)
     EXPECT_EQ(Fake().ShowWindowCalls[0].ShowCommand, SW_HIDE);
 }
 
-class GripDrag : public Frame
-{
+class GripDrag : public Frame {
 protected:
     GripDrag()
     {

@@ -225,8 +225,7 @@ TEST(Picture, MakesTheNamedGraphicClassAndCopiesOnAssign)
     }
 }
 
-class PictureProperties : public ApplicationFixture
-{
+class PictureProperties : public ApplicationFixture {
 protected:
     // Reads a form whose one image has the given picture property.
     QString ReadFailure(const QString& graphic, const QString& file)

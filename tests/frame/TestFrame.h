@@ -5,8 +5,7 @@
 class TPanel;
 
 // A small form on the frame: all three glyphs, and a panel in the client area.
-class TTestFrame : public TNeoForm
-{
+class TTestFrame : public TNeoForm {
 public:
     using TNeoForm::TNeoForm;
     static const TFormClass& StaticClass();
