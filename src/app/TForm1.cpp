@@ -118,6 +118,19 @@ void TForm1::btnGoClick(TComponent*)
         return;
     }
     FRunning = true;
+    try {
+        RunGenerations();
+    } catch (...) {
+        // The error report tells of the failure; the next Evolve starts afresh.
+        EndRun();
+        throw;
+    }
+    EndRun();
+    DescribeBoard();
+}
+
+void TForm1::RunGenerations()
+{
     // Each generation stays on screen for one refresh before the next is made.
     TFramePacer pacer(*this);
     for (FRunIndex = 0; FRunIndex < FRunTotal; ++FRunIndex) {
@@ -128,10 +141,13 @@ void TForm1::btnGoClick(TComponent*)
             break;
         FBoard.Generation(img1->Canvas());
     }
+}
+
+void TForm1::EndRun()
+{
     FRunning = false;
     btnGo->SetEnabled(true);
     btnStop->SetEnabled(false);
-    DescribeBoard();
 }
 
 void TForm1::BeginRun(int generations)

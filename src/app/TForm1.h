@@ -56,6 +56,10 @@ private:
     // Puts the run buttons and the label in their running state and (re)starts
     // the count of the run.
     void BeginRun(int generations);
+    // The loop of a run: a generation for every frame until the count is
+    // done, Stop is pressed or the program quits.
+    void RunGenerations();
+    void EndRun();
     void ShowProgress();
     // Tells a screen reader the board's size and how many cells live. It
     // counts every cell, so it runs after a user's change and at the end of a

@@ -5,21 +5,22 @@
 #include "platform/TPlatform.h"
 
 #include <QCoreApplication>
-#include <QScreen>
 #include <QWidget>
 
 namespace {
 
 constexpr double FallbackRefreshRate = 60;
+constexpr double LowestRefreshRate = 20;
+constexpr double HighestRefreshRate = 1000;
 
 } // namespace
 
 qint64 TFramePacer::RefreshIntervalNs() const
 {
-    const QScreen* screen = FWindow.screen();
-    const double rate =
-        screen && screen->refreshRate() > 0 ? screen->refreshRate() : FallbackRefreshRate;
-    return static_cast<qint64>(1e9 / rate);
+    const double reported = Platform().FrameClock().RefreshRate(FWindow);
+    // Written so that NaN fails the test too.
+    const bool plausible = reported >= LowestRefreshRate && reported <= HighestRefreshRate;
+    return static_cast<qint64>(1e9 / (plausible ? reported : FallbackRefreshRate));
 }
 
 void TFramePacer::ShowFrame()

@@ -17,7 +17,9 @@ public:
 
     void ShowFrame();
 
-    // One refresh of the window's screen; 60 Hz where the screen names no rate.
+    // One refresh of the window's screen; 60 Hz where the screen names no
+    // rate or one no screen has (outside 20 to 1000 Hz), so a broken screen
+    // neither holds a frame for seconds nor unpaces the run.
     qint64 RefreshIntervalNs() const;
 
 private:

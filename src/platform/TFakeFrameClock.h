@@ -15,7 +15,10 @@ public:
     std::function<void()> WhileWaiting;
     // The times each wait started at.
     std::vector<qint64> Waits;
+    // What every window's screen reports.
+    double Rate = 60;
 
     qint64 NowNs() const override { return Now; }
     void DispatchUntil(qint64 dueNs) override;
+    double RefreshRate(const QWidget&) const override { return Rate; }
 };

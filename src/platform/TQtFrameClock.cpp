@@ -1,7 +1,9 @@
 #include "platform/TQtFrameClock.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QTimer>
+#include <QWidget>
 
 void TQtFrameClock::DispatchUntil(qint64 dueNs)
 {
@@ -14,4 +16,10 @@ void TQtFrameClock::DispatchUntil(qint64 dueNs)
         wake.start(static_cast<int>((left + 999'999) / 1'000'000));
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
+}
+
+double TQtFrameClock::RefreshRate(const QWidget& window) const
+{
+    const QScreen* screen = window.screen();
+    return screen ? screen->refreshRate() : 0;
 }

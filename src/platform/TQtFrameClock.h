@@ -11,6 +11,7 @@ public:
 
     qint64 NowNs() const override { return FSince.nsecsElapsed(); }
     void DispatchUntil(qint64 dueNs) override;
+    double RefreshRate(const QWidget& window) const override;
 
 private:
     QElapsedTimer FSince;

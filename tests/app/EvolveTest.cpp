@@ -135,6 +135,23 @@ TEST_F(Evolve, ABadCountIsReportedAndChangesNothing)
     EXPECT_TRUE(BoardIsReferenceAfter(0));
 }
 
+TEST_F(Evolve, AFailureInsideARunIsReportedAndTheNextRunStartsAndCompletes)
+{
+    SeedAndRemember("1000");
+    Form1->edt1->SetText("10");
+    AtPump(3, [] { throw std::bad_alloc(); });
+    Press(Form1->btnGo);
+    EXPECT_EQ(Fake().MessageBoxes.size(), 1u) << "the failure is reported";
+    ExpectIdle();
+
+    Form1->edt1->SetText("5");
+    Press(Form1->btnGo);
+    EXPECT_EQ(Fake().MessageBoxes.size(), 1u);
+    EXPECT_EQ(Form1->lbl2->Caption(), Progress(5));
+    ExpectIdle();
+    EXPECT_TRUE(BoardIsReferenceAfter(2 + 5));
+}
+
 TEST_F(Evolve, ClearDuringARunEndsIt)
 {
     SeedAndRemember("1000");
