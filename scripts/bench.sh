@@ -7,7 +7,7 @@
 # named *_x11_* and *_wayland_*.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTALVORETH_BUILD_TESTS=OFF \
   -DTALVORETH_BUILD_BENCH=ON >/dev/null
 cmake --build build-bench -j2 --target talvoreth_bench

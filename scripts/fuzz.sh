@@ -21,21 +21,7 @@ case "$seconds" in
   '' | *[!0-9]*) echo "usage: bash scripts/fuzz.sh [SECONDS] [TARGET...]" >&2; exit 2 ;;
 esac
 
-scripts/install-deps.sh
-# libFuzzer and the sanitizer runtimes come with Debian's clang through
-# libclang-rt-dev; llvm brings the symbolizer for readable stack traces.
-fuzz_packages=(clang libclang-rt-dev llvm)
-missing=()
-for p in "${fuzz_packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-deps.sh fuzz
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTALVORETH_BUILD_FUZZ=ON >/dev/null

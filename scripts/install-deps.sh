@@ -1,23 +1,48 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the program and the tests need.
+# Installs the Debian packages that are missing for what is asked, by set:
+#
+#   run      building and running the program
+#   display  running it without a display: Xvfb and the screenshot tools
+#   test     the test and benchmark tools, on top of run and display
+#   fuzz     clang with libFuzzer, on top of run
+#
+#   scripts/install-deps.sh SET...
+#
 # Safe to run again: it only installs what is missing.
 set -euo pipefail
 
-packages=(
+run=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-base-private-dev libgl-dev libx11-dev
+  qt6-base-dev libgl-dev libx11-dev
   libjpeg-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-wqy-zenhei
   qt6-translations-l10n
   xdg-utils
-  xvfb xauth xdotool imagemagick x11-utils
+)
+display=(xvfb xauth xdotool imagemagick x11-utils)
+test=(
+  qt6-base-private-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libxtst-dev
+  clang-format
   openbox weston qt6-wayland
   desktop-file-utils appstream
   dbus-daemon dbus-bin at-spi2-core python3 python3-pyatspi
-  dpkg-dev file libxtst-dev
-  lintian man-db groff-base
+  dpkg-dev file lintian man-db groff-base
 )
+# libFuzzer and the sanitizer runtimes come with Debian's clang through
+# libclang-rt-dev; llvm brings the symbolizer for readable stack traces.
+fuzz=(clang libclang-rt-dev llvm)
+
+packages=()
+for set in "$@"; do
+  case "$set" in
+    run) packages+=("${run[@]}") ;;
+    display) packages+=("${run[@]}" "${display[@]}") ;;
+    test) packages+=("${run[@]}" "${display[@]}" "${test[@]}") ;;
+    fuzz) packages+=("${run[@]}" "${fuzz[@]}") ;;
+    *) echo "usage: scripts/install-deps.sh run|display|test|fuzz..." >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

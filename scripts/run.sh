@@ -3,13 +3,16 @@
 # runs the program on a virtual one, saves a screenshot and closes it again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh -DTALVORETH_BUILD_TESTS=OFF
 program=build/src/talvoreth
 
-if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
+if [ -n "${WAYLAND_DISPLAY:-}${DISPLAY:-}" ]; then
+  scripts/install-deps.sh run
+  scripts/build.sh -- talvoreth
   exec "$program"
 fi
 
+scripts/install-deps.sh display
+scripts/build.sh -- talvoreth close-x11-window
 shot="$PWD/build/talvoreth-screenshot.png"
 echo "No display found: starting Talvoreth on a virtual display (Xvfb); the screenshot goes to $shot."
 source scripts/virtual-display.sh

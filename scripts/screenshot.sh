@@ -4,7 +4,8 @@
 # has seeded the board, and docs/run.gif, a few seconds of a run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh -DTALVORETH_BUILD_TESTS=OFF
+scripts/install-deps.sh display
+scripts/build.sh -- talvoreth close-x11-window
 source scripts/virtual-display.sh
 
 # Random ("随机"), the tool bar's second button, has its middle at (115, 57) in the window.

@@ -4,7 +4,7 @@
 # runs every test there, leak detection on.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 cmake -S . -B build-sanitized -DCMAKE_BUILD_TYPE=Debug -DTALVORETH_BUILD_TESTS=ON \
   -DTALVORETH_SANITIZE=ON >/dev/null
 cmake --build build-sanitized -j2

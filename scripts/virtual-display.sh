@@ -24,14 +24,16 @@ wait_until() {
 start_virtual_display() {
   local size=${1:-1280x1024} dir
   dir=$(mktemp -d)
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$dir/display" >"$dir/log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$dir/display" >"$dir/log" 2>&1 &
   VIRTUAL_DISPLAY_PID=$!
   on_exit 'kill "$VIRTUAL_DISPLAY_PID" 2>/dev/null || true'
   wait_until test -s "$dir/display" || { echo "Xvfb did not start: $(tail -n 5 "$dir/log")" >&2; return 1; }
   export DISPLAY=":$(tr -d '\n' <"$dir/display")"
   # Xvfb names its display before every way in takes clients: while a display
   # of that number is still closing (another test's), a client started at once
-  # can find no server. Clients come when one gets an answer.
+  # can find no server. Clients come when one gets an answer. -noreset keeps
+  # the server as it is when its last client leaves (this probe is one): a
+  # server resetting then turns away a client that connects meanwhile.
   wait_until xdpyinfo >/dev/null 2>&1 ||
     { echo "Xvfb on $DISPLAY does not answer: $(tail -n 5 "$dir/log")" >&2; return 1; }
   rm -rf "$dir"
