@@ -3,9 +3,7 @@
 #include "forms/TCanvas.h"
 #include "forms/TColor.h"
 
-#include <cstdint>
 #include <functional>
-#include <vector>
 
 // The Life board kept in a raster: cells of 5 × 5 pixels behind one-pixel grey
 // grid lines, alive when the top-left interior pixel of the cell is blue. There
@@ -31,7 +29,12 @@ public:
     static int SampleY(int row) { return CellPitch * row + 1; }
     static bool IsAlive(const TCanvas& canvas, int row, int col)
     {
-        return canvas.Row(SampleY(row)).Is(SampleX(col), LivingColor);
+        return IsAlive(canvas.Row(SampleY(row)), col);
+    }
+    // The same on the raster row of a row's sample points.
+    static bool IsAlive(const TCanvas::TPixelRow& samples, int col)
+    {
+        return samples.Is(SampleX(col), LivingColor);
     }
     // Reads every cell: for after a change, not for each generation of a run.
     int LivingCount(const TCanvas& canvas) const;
@@ -44,10 +47,17 @@ public:
     // instead, so any count returns quickly.
     void SeedRandom(TCanvas& canvas, int count, const std::function<int()>& random);
 
-    // One generation in place, rows outer and columns inner, wrapping at the
-    // edges: every cell sees the new state of the cells before it in the pass.
-    // Raises the canvas's OnChange once at its end, for the rectangle of all
-    // its fills, and none when it needed no fill.
+    // One generation in place, the rule read straight off the raster: the
+    // cells in reading order (rows outer, columns inner), each deciding from
+    // nine reads with IsAlive (itself and its eight neighbours, wrapping at
+    // the edges) of the raster as it is at that moment, so that every cell
+    // sees the new state of the cells before it in the pass. A cell that
+    // changes is painted with PaintAt; where a grid line is broken the fill
+    // reaches further, and the cells after it read what it painted. Cells
+    // whose sample point lies outside the raster read as dead, and painting
+    // them changes nothing. When some cell changed, raises the canvas's
+    // OnChange once at its end for the rectangle of all its fills (empty when
+    // no fill found a pixel to paint); otherwise raises none.
     void Generation(TCanvas& canvas);
 
     // Draws at or above this many seeds on a board of `cells` cells miss one
@@ -55,26 +65,6 @@ public:
     static long long SaturatingSeedCount(long long cells);
 
 private:
-    class TPass;
-
     int& FRowCount;
     int& FColCount;
-
-    // What a pass knows of the board, a bit per cell: the cells' states, and
-    // for the cells it had to paint whether they are the plain 4 × 4 box inside
-    // intact grid lines. A pass never paints in the grid colour, so while no
-    // one else draws (the canvas's stamp is still the one the pass left) and
-    // the counts are the same, the next pass can go on from there.
-    struct TKnowledge {
-        TCanvas::TStamp Stamp;
-        int RowCount = 0;
-        int ColCount = 0;
-        std::vector<std::uint64_t> Cells;
-        std::vector<std::uint64_t> Checked;
-        std::vector<std::uint64_t> Boxed;
-        // Room the pass works in, kept to spare the allocations.
-        std::vector<std::uint64_t> Changed;
-        std::vector<TCanvas::TRectFill> Pending;
-    };
-    TKnowledge FKnown;
 };

@@ -2,22 +2,13 @@
 
 #include <QImage>
 
-#include <atomic>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
-
-namespace {
-
-std::atomic<std::uint64_t> CanvasCount{0};
-
-} // namespace
 
 TCanvas::TCanvas(QImage& raster)
     : FPixels(reinterpret_cast<std::uint32_t*>(raster.bits())), FWidth(raster.width()),
       FHeight(raster.height()), FStride(static_cast<int>(raster.bytesPerLine() / 4))
 {
-    FStamp.Canvas = ++CanvasCount;
 }
 
 void TCanvas::SetPixel(int x, int y, std::uint32_t pixel)
@@ -108,41 +99,6 @@ QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
     return area;
 }
 
-bool TCanvas::FillBoxToBorder(int left, int top, int right, int bottom, TColor border, TColor color)
-{
-    if (left < 0 || top < 0 || right >= FWidth || bottom >= FHeight || left > right || top > bottom)
-        return false;
-    const std::uint32_t wall = ToPixel(border);
-    // The rows above and below, where they exist, are walls all along the box.
-    for (int py : {top - 1, bottom + 1}) {
-        if (py < 0 || py >= FHeight)
-            continue;
-        const std::uint32_t* row = Line(py);
-        for (int px = left; px <= right; ++px)
-            if (row[px] != wall)
-                return false;
-    }
-    // Each row of the box: open throughout, with walls (or the raster's edge) at its ends.
-    for (int py = top; py <= bottom; ++py) {
-        const std::uint32_t* row = Line(py);
-        if ((left > 0 && row[left - 1] != wall) || (right < FWidth - 1 && row[right + 1] != wall))
-            return false;
-        for (int px = left; px <= right; ++px)
-            if (row[px] == wall)
-                return false;
-    }
-    const std::uint32_t pixel = ToPixel(color);
-    for (int py = top; py <= bottom; ++py)
-        std::fill(Line(py) + left, Line(py) + right + 1, pixel);
-    Changed(QRect(QPoint(left, top), QPoint(right, bottom)));
-    return true;
-}
-
-void TCanvas::FillRect(const QRect& rect)
-{
-    FillRects({{rect, Brush.Color}});
-}
-
 void TCanvas::EndUpdate()
 {
     if (--FUpdateDepth > 0 || !FUpdateRan)
@@ -154,58 +110,8 @@ void TCanvas::EndUpdate()
     FUpdateRan = false;
     FUpdateLeft = FUpdateTop = INT_MAX;
     FUpdateRight = FUpdateBottom = INT_MIN;
-    // The operations are in the stamp already.
     if (OnChange)
         OnChange(area);
-}
-
-void TCanvas::FillRects(const std::vector<TRectFill>& fills)
-{
-    // Plain int bounds, not QRect unions: this runs for every cell a pass fills.
-    int left = FWidth;
-    int top = FHeight;
-    int right = -1;
-    int bottom = -1;
-    // The rows of a later rectangle are asked for early, so the cache misses
-    // of several overlap.
-    constexpr std::size_t Ahead = 8;
-    for (std::size_t i = 0; i < fills.size(); ++i) {
-        if (i + Ahead < fills.size())
-            Prefetch(fills[i + Ahead].Rect);
-        const TRectFill& fill = fills[i];
-        const int x1 = std::max(fill.Rect.left(), 0);
-        const int x2 = std::min(fill.Rect.right(), FWidth - 1);
-        const int y1 = std::max(fill.Rect.top(), 0);
-        const int y2 = std::min(fill.Rect.bottom(), FHeight - 1);
-        if (x1 > x2 || y1 > y2)
-            continue;
-        const std::uint32_t pixel = ToPixel(fill.Color);
-        if (x2 - x1 == 3) {
-            // A cell's width: one 16-byte store a row.
-            const std::uint32_t four[4] = {pixel, pixel, pixel, pixel};
-            for (int y = y1; y <= y2; ++y)
-                std::memcpy(Line(y) + x1, four, sizeof four);
-        } else {
-            for (int y = y1; y <= y2; ++y)
-                std::fill(Line(y) + x1, Line(y) + x2 + 1, pixel);
-        }
-        left = std::min(left, x1);
-        right = std::max(right, x2);
-        top = std::min(top, y1);
-        bottom = std::max(bottom, y2);
-    }
-    Changed(right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)));
-}
-
-void TCanvas::Prefetch(const QRect& rect) const
-{
-    const QRect area = Clipped(rect);
-    if (area.isEmpty())
-        return;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        __builtin_prefetch(Line(y) + area.left(), 1);
-        __builtin_prefetch(Line(y) + area.right(), 1);
-    }
 }
 
 template <class BoxFillable, class Fillable>
@@ -213,10 +119,6 @@ QRect TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillabl
 {
     if (!Contains(x, y) || !fillable(Line(y)[x]))
         return QRect();
-    // Most fills are small: asking for the lines around the seed at once lets
-    // their cache misses overlap instead of coming one row at a time.
-    for (int py = std::max(y - 2, 0); py <= std::min(y + 6, FHeight - 1); ++py)
-        __builtin_prefetch(Line(py) + x, 1);
     // Pixels a box fill has painted stay fillable only when the brush colour
     // is fillable itself; only then may the general fill take over from it.
     const std::uint32_t brush = ToPixel(Brush.Color);
@@ -344,7 +246,6 @@ QRect TCanvas::Clipped(const QRect& area) const
 
 void TCanvas::Changed(const QRect& area)
 {
-    ++FStamp.Operations;
     if (FUpdateDepth > 0) {
         // Plain arithmetic, clipped at the end: this runs for every fill.
         FUpdateRan = true;

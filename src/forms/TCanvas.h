@@ -31,7 +31,7 @@ class TCanvas {
 public:
     // The raster must be in Format_RGB32 and outlive the canvas.
     explicit TCanvas(QImage& raster);
-    // One canvas a raster: a copy would draw behind the other's stamp.
+    // One canvas a raster, whose owner hears of every change through it.
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
@@ -53,40 +53,6 @@ public:
     // (x, y) is outside the raster or not in such a region. Returns the
     // region's bounding rectangle, empty when nothing was filled.
     QRect FillToBorder(int x, int y, TColor color, TFillStyle style);
-    // The same as FillToBorder(left, top, border, fsBorder) with the brush in
-    // the given colour, for a region known in advance: when the box from
-    // (left, top) to (right, bottom) inclusive lies in the raster, has no pixel
-    // in the border colour and every pixel beside its four sides has it or lies
-    // outside the raster, fills the box and returns true. Otherwise it changes
-    // nothing, raises no OnChange and returns false.
-    bool FillBoxToBorder(int left, int top, int right, int bottom, TColor border, TColor color);
-    // Fills the rectangle, clipped to the raster, in the brush colour.
-    void FillRect(const QRect& rect);
-    // A rectangle and the colour to fill it in.
-    struct TRectFill {
-        QRect Rect;
-        TColor Color;
-    };
-    // Fills each rectangle, clipped to the raster, in its colour, one after
-    // the other: one operation, with one OnChange for their union.
-    void FillRects(const std::vector<TRectFill>& fills);
-    // Asks for the rows of the rectangle to be brought near, for drawing there soon.
-    void Prefetch(const QRect& rect) const;
-
-    // Tells this canvas apart from every other and counts its drawing
-    // operations: while the raster is drawn on only through its canvas, the
-    // same stamp means the same pixels.
-    struct TStamp {
-        std::uint64_t Canvas = 0;
-        std::uint64_t Operations = 0;
-        bool operator==(const TStamp& other) const
-        {
-            return Canvas == other.Canvas && Operations == other.Operations;
-        }
-        bool operator!=(const TStamp& other) const { return !(*this == other); }
-    };
-    TStamp Stamp() const { return FStamp; }
-
     // Operations between BeginUpdate and the matching EndUpdate raise no
     // OnChange of their own; the outermost EndUpdate raises one for the union
     // of their rectangles, when any ran.
@@ -157,9 +123,9 @@ private:
     // Returns the filled region's bounding rectangle.
     template <class BoxFillable, class Fillable>
     QRect FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillable);
-    // Fills a region that is a box of equal spans between closed rows, the
-    // shape of a grid cell, with the least reading; false when the region has
-    // another shape, leaving what it painted fillable. Sets box to the region.
+    // Fills a region that is a rectangle, rows of equal spans between closed
+    // rows, with the least reading; false when the region has another shape,
+    // leaving what it painted fillable. Sets box to the region.
     template <class Fillable>
     bool FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRect& box);
     void Changed(const QRect& area);
@@ -190,7 +156,6 @@ private:
     std::vector<TSeed> FFillSeeds;
     std::vector<TSpan> FFillSpans;
 
-    TStamp FStamp;
     int FUpdateDepth = 0;
     bool FUpdateRan = false;
     // The bounds of what the operations since BeginUpdate changed.

@@ -1,5 +1,5 @@
 // Canvas fills against a plain flood fill written here, on random rasters
-// whose regions touch every edge: box-shaped regions (cells cut by the
+// whose regions touch every edge: box-shaped regions (some cut by the
 // raster's edges) and irregular ones.
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
@@ -147,85 +147,6 @@ TEST_F(CanvasFills, BorderAndSurfaceFillsMatchAPlainFloodFill)
     EXPECT_GT(edgeRegions, 500);
 }
 
-TEST_F(CanvasFills, BoxFillsFillExactlyTheBoxesThatAreWholeRegions)
-{
-    // Boxes drawn with grey walls, partly overdrawn or cut by the edges,
-    // then filled at a box that may or may not be the region.
-    int boxes = 0;
-    for (int i = 0; i < 3000; ++i) {
-        auto bitmap = RandomRaster();
-        TCanvas& canvas = bitmap->Canvas();
-        const int left = Below(canvas.Width() + 2) - 1;
-        const int top = Below(canvas.Height() + 2) - 1;
-        const int right = left + Below(6);
-        const int bottom = top + Below(6);
-        if (Below(3) != 0) {
-            canvas.Pen.Color = Grey;
-            canvas.Brush.Color = Colors[1 + Below(4)];
-            canvas.Rectangle(left - 1, top - 1, right + 2, bottom + 2);
-            // Now and then one pixel of the walls or the inside changed.
-            if (Below(2) == 0) {
-                const int x = left - 1 + Below(right - left + 3);
-                const int y = top - 1 + Below(bottom - top + 3);
-                canvas.Pen.Color = Colors[Below(5)];
-                canvas.Rectangle(x, y, x + 1, y + 1);
-            }
-        }
-        const Pixels before = Read(canvas);
-        Pixels region = before;
-        const TColor color = Colors[1 + Below(4)];
-        const QRect bounds = PlainFill(region, left, top, Grey, fsBorder, color);
-        // The box is the region when the region covers it all and no more.
-        int covered = 0;
-        for (int y = std::max(top, 0); y <= std::min(bottom, canvas.Height() - 1); ++y)
-            for (int x = std::max(left, 0); x <= std::min(right, canvas.Width() - 1); ++x)
-                covered += before[y][x] != Grey;
-        const QRect box(QPoint(left, top), QPoint(right, bottom));
-        const bool whole = bounds == box && covered == box.width() * box.height();
-        int changes = 0;
-        canvas.OnChange = [&](const QRect& area) {
-            ++changes;
-            EXPECT_EQ(area, box);
-        };
-        const bool filled = canvas.FillBoxToBorder(left, top, right, bottom, Grey, color);
-        ASSERT_EQ(filled, whole) << "case " << i;
-        ASSERT_EQ(Read(canvas), whole ? region : before) << "case " << i;
-        EXPECT_EQ(changes, whole ? 1 : 0);
-        boxes += whole;
-    }
-    EXPECT_GT(boxes, 300);
-}
-
-TEST_F(CanvasFills, RectangleFillsPaintEachRectangleClippedAndReportTheirUnion)
-{
-    for (int i = 0; i < 1000; ++i) {
-        auto bitmap = RandomRaster();
-        TCanvas& canvas = bitmap->Canvas();
-        Pixels expected = Read(canvas);
-        std::vector<TCanvas::TRectFill> fills;
-        QRect bounds;
-        const int count = Below(12);
-        for (int f = 0; f < count; ++f) {
-            const QRect rect(Below(canvas.Width() + 8) - 4, Below(canvas.Height() + 8) - 4,
-                             Below(7), Below(7));
-            const TColor color = Colors[Below(5)];
-            fills.push_back({rect, color});
-            const QRect inside = rect & QRect(0, 0, canvas.Width(), canvas.Height());
-            for (int y = inside.top(); y <= inside.bottom(); ++y)
-                for (int x = inside.left(); x <= inside.right(); ++x)
-                    expected[y][x] = color;
-            if (!inside.isEmpty())
-                bounds |= inside;
-        }
-        std::vector<QRect> reported;
-        canvas.OnChange = [&](const QRect& area) { reported.push_back(area); };
-        canvas.FillRects(fills);
-        ASSERT_EQ(Read(canvas), expected) << "case " << i;
-        ASSERT_EQ(reported.size(), 1u);
-        EXPECT_EQ(reported[0], bounds) << "case " << i;
-    }
-}
-
 TEST_F(CanvasFills, AnUpdateGathersItsOperationsIntoOneChange)
 {
     TBitmap bitmap(30, 20);
@@ -252,40 +173,11 @@ TEST_F(CanvasFills, AnUpdateGathersItsOperationsIntoOneChange)
     EXPECT_EQ(reported[0], QRect(QPoint(2, 3), QPoint(29, 11)));
 
     reported.clear();
-    canvas.FillRect(QRect(28, 18, 5, 5));
+    canvas.Rectangle(28, 18, 33, 23);
     ASSERT_EQ(reported.size(), 1u);
     EXPECT_EQ(reported[0], QRect(28, 18, 2, 2));
     EXPECT_EQ(canvas.PixelAt(29, 19), Blue);
     EXPECT_EQ(canvas.PixelAt(27, 19), White);
-}
-
-TEST_F(CanvasFills, EveryOperationChangesTheStampAndNoTwoCanvasesShareOne)
-{
-    TBitmap first(10, 10);
-    TBitmap second(10, 10);
-    TCanvas& canvas = first.Canvas();
-    EXPECT_NE(canvas.Stamp(), second.Canvas().Stamp());
-    std::vector<TCanvas::TStamp> stamps{canvas.Stamp()};
-    canvas.Rectangle(0, 0, 3, 3);
-    stamps.push_back(canvas.Stamp());
-    canvas.LineTo(5, 5);
-    stamps.push_back(canvas.Stamp());
-    canvas.FillToBorder(50, 50, Grey, fsBorder); // changes nothing, still an operation
-    stamps.push_back(canvas.Stamp());
-    canvas.FillRect(QRect(1, 1, 2, 2));
-    stamps.push_back(canvas.Stamp());
-    canvas.FillRects({});
-    stamps.push_back(canvas.Stamp());
-    canvas.Pen.Color = Grey;
-    canvas.Rectangle(3, 5, 10, 10); // walls around x 4 to 8, y 6 to 8
-    stamps.push_back(canvas.Stamp());
-    EXPECT_TRUE(canvas.FillBoxToBorder(4, 6, 8, 8, Grey, Blue));
-    stamps.push_back(canvas.Stamp());
-    for (std::size_t i = 1; i < stamps.size(); ++i)
-        EXPECT_NE(stamps[i], stamps[i - 1]) << i;
-    // A box fill that finds no box changes nothing.
-    EXPECT_FALSE(canvas.FillBoxToBorder(4, 6, 7, 8, Grey, White));
-    EXPECT_EQ(canvas.Stamp(), stamps.back());
 }
 
 } // namespace
