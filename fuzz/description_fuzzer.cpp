@@ -24,52 +24,35 @@ namespace {
 // A form class with handlers under the names the committed descriptions use,
 // of each kind, and a few fields, so that reading gets past their events.
 class TFuzzForm : public TForm {
+    Q_OBJECT
+    Q_PROPERTY(TPanel* TopPanel MEMBER TopPanel)
+    Q_PROPERTY(TLabel* CaptionLabel MEMBER CaptionLabel)
+    Q_PROPERTY(TImage* LeftImage MEMBER LeftImage)
+
 public:
     explicit TFuzzForm(TComponent* owner) : TForm(owner) {}
-
-    static const TFormClass& StaticClass()
-    {
-        static const TFormClass formClass{
-            QStringLiteral("TFuzzForm"),
-            &TForm::StaticClass(),
-            {
-                Handler("FormCreate", &TFuzzForm::Notify),
-                Handler("FormResize", &TFuzzForm::Notify),
-                Handler("FormShow", &TFuzzForm::Notify),
-                Handler("TopPanelResize", &TFuzzForm::Notify),
-                Handler("BottomPanelResize", &TFuzzForm::Notify),
-                Handler("BasePanelClick", &TFuzzForm::Notify),
-                Handler("MinImageClick", &TFuzzForm::Notify),
-                Handler("CloseImageClick", &TFuzzForm::Notify),
-                Handler("btnGoClick", &TFuzzForm::Notify),
-                Handler("CaptionLabelDblClick", &TFuzzForm::Notify),
-                Handler("FormCanResize", &TFuzzForm::CanResize),
-                Handler("LeftImageMouseDown", &TFuzzForm::Mouse),
-                Handler("LeftImageMouseUp", &TFuzzForm::Mouse),
-                Handler("CaptionLabelMouseDown", &TFuzzForm::Mouse),
-                Handler("CaptionLabelMouseUp", &TFuzzForm::Mouse),
-                Handler("LeftImageMouseMove", &TFuzzForm::MouseMove),
-                Handler("CaptionLabelMouseMove", &TFuzzForm::MouseMove),
-            },
-            {
-                Field("TopPanel", &TFuzzForm::TopPanel),
-                Field("CaptionLabel", &TFuzzForm::CaptionLabel),
-                Field("LeftImage", &TFuzzForm::LeftImage),
-            },
-        };
-        return formClass;
-    }
-    const TFormClass& FormClass() const override { return StaticClass(); }
 
     TPanel* TopPanel = nullptr;
     TLabel* CaptionLabel = nullptr;
     TImage* LeftImage = nullptr;
 
-private:
-    void Notify(TComponent*) {}
-    void CanResize(TComponent*, int&, int&, bool&) {}
-    void Mouse(TComponent*, TMouseButton, TShiftState, int, int) {}
-    void MouseMove(TComponent*, TShiftState, int, int) {}
+    Q_INVOKABLE void FormCreate(TComponent*) {}
+    Q_INVOKABLE void FormResize(TComponent*) {}
+    Q_INVOKABLE void FormShow(TComponent*) {}
+    Q_INVOKABLE void TopPanelResize(TComponent*) {}
+    Q_INVOKABLE void BottomPanelResize(TComponent*) {}
+    Q_INVOKABLE void BasePanelClick(TComponent*) {}
+    Q_INVOKABLE void MinImageClick(TComponent*) {}
+    Q_INVOKABLE void CloseImageClick(TComponent*) {}
+    Q_INVOKABLE void btnGoClick(TComponent*) {}
+    Q_INVOKABLE void CaptionLabelDblClick(TComponent*) {}
+    Q_INVOKABLE void FormCanResize(TComponent*, int&, int&, bool&) {}
+    Q_INVOKABLE void LeftImageMouseDown(TComponent*, TMouseButton, TShiftState, int, int) {}
+    Q_INVOKABLE void LeftImageMouseUp(TComponent*, TMouseButton, TShiftState, int, int) {}
+    Q_INVOKABLE void CaptionLabelMouseDown(TComponent*, TMouseButton, TShiftState, int, int) {}
+    Q_INVOKABLE void CaptionLabelMouseUp(TComponent*, TMouseButton, TShiftState, int, int) {}
+    Q_INVOKABLE void LeftImageMouseMove(TComponent*, TShiftState, int, int) {}
+    Q_INVOKABLE void CaptionLabelMouseMove(TComponent*, TShiftState, int, int) {}
 };
 
 } // namespace
@@ -106,3 +89,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     delete form;
     return 0;
 }
+
+#include "description_fuzzer.moc"

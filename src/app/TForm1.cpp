@@ -18,39 +18,6 @@ TForm1* Form1 = nullptr;
 // The project's home page, named once in the build.
 const QString TForm1::MakerPage = QStringLiteral(TALVORETH_HOMEPAGE);
 
-const TFormClass& TForm1::StaticClass()
-{
-    static const TFormClass formClass{
-        QStringLiteral("TForm1"),
-        &TNeoForm::StaticClass(),
-        {
-            Handler("btnGoClick", &TForm1::btnGoClick),
-            Handler("img1Click", &TForm1::img1Click),
-            Handler("btnStopClick", &TForm1::btnStopClick),
-            Handler("btn3Click", &TForm1::btn3Click),
-            Handler("FormCreate", &TForm1::FormCreate),
-            Handler("btn4Click", &TForm1::btn4Click),
-            Handler("lbl4Click", &TForm1::lbl4Click),
-        },
-        {
-            Field("pnl1", &TForm1::pnl1),
-            Field("btnGo", &TForm1::btnGo),
-            Field("img1", &TForm1::img1),
-            Field("edt1", &TForm1::edt1),
-            Field("lbl1", &TForm1::lbl1),
-            Field("lbl2", &TForm1::lbl2),
-            Field("btnStop", &TForm1::btnStop),
-            Field("btn3", &TForm1::btn3),
-            Field("edt2", &TForm1::edt2),
-            Field("pnl2", &TForm1::pnl2),
-            Field("btn4", &TForm1::btn4),
-            Field("lbl3", &TForm1::lbl3),
-            Field("lbl4", &TForm1::lbl4),
-        },
-    };
-    return formClass;
-}
-
 void TForm1::FormCreate(TComponent*)
 {
     FRandom.seed(static_cast<std::mt19937::result_type>(std::time(nullptr)));

@@ -11,15 +11,33 @@ class TImage;
 class TLabel;
 class TPanel;
 
+Q_MOC_INCLUDE("forms/TBitBtn.h")
+Q_MOC_INCLUDE("forms/TEdit.h")
+Q_MOC_INCLUDE("forms/TImage.h")
+Q_MOC_INCLUDE("forms/TLabel.h")
+Q_MOC_INCLUDE("forms/TPanel.h")
+
 // The main window: a tool bar over the Life board, inside the skinned frame.
 // The board lives in the pixels of img1's bitmap; the four fields below are
 // all the state it has.
 class TForm1 : public TNeoForm {
+    Q_OBJECT
+    Q_PROPERTY(TPanel* pnl1 MEMBER pnl1)
+    Q_PROPERTY(TBitBtn* btnGo MEMBER btnGo)
+    Q_PROPERTY(TImage* img1 MEMBER img1)
+    Q_PROPERTY(TEdit* edt1 MEMBER edt1)
+    Q_PROPERTY(TLabel* lbl1 MEMBER lbl1)
+    Q_PROPERTY(TLabel* lbl2 MEMBER lbl2)
+    Q_PROPERTY(TBitBtn* btnStop MEMBER btnStop)
+    Q_PROPERTY(TBitBtn* btn3 MEMBER btn3)
+    Q_PROPERTY(TEdit* edt2 MEMBER edt2)
+    Q_PROPERTY(TPanel* pnl2 MEMBER pnl2)
+    Q_PROPERTY(TBitBtn* btn4 MEMBER btn4)
+    Q_PROPERTY(TLabel* lbl3 MEMBER lbl3)
+    Q_PROPERTY(TLabel* lbl4 MEMBER lbl4)
+
 public:
     explicit TForm1(TComponent* owner) : TNeoForm(owner) {}
-
-    static const TFormClass& StaticClass();
-    const TFormClass& FormClass() const override { return StaticClass(); }
 
     TPanel* pnl1 = nullptr;
     TBitBtn* btnGo = nullptr;
@@ -40,14 +58,14 @@ public:
     bool FSeeded = false;
     bool FStopRequested = false;
 
-    void FormCreate(TComponent* Sender);
+    Q_INVOKABLE void FormCreate(TComponent* Sender);
     void InitGrid();
-    void img1Click(TComponent* Sender);
-    void btn3Click(TComponent* Sender);
-    void btn4Click(TComponent* Sender);
-    void btnStopClick(TComponent* Sender);
-    void btnGoClick(TComponent* Sender);
-    void lbl4Click(TComponent* Sender);
+    Q_INVOKABLE void img1Click(TComponent* Sender);
+    Q_INVOKABLE void btn3Click(TComponent* Sender);
+    Q_INVOKABLE void btn4Click(TComponent* Sender);
+    Q_INVOKABLE void btnStopClick(TComponent* Sender);
+    Q_INVOKABLE void btnGoClick(TComponent* Sender);
+    Q_INVOKABLE void lbl4Click(TComponent* Sender);
 
     static const QString MakerPage;
 

@@ -6,6 +6,8 @@ class QPushButton;
 
 // A push button showing its caption centred; a tab stop.
 class TBitBtn : public TWinControl {
+    Q_OBJECT
+
 public:
     explicit TBitBtn(TComponent* owner);
 

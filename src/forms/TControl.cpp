@@ -64,34 +64,11 @@ const TPropertySetters<TControl>& ControlSetters()
         {"Top", [](TControl& c, const QString& v) { c.SetTop(ToInt(v)); }},
         {"Width", [](TControl& c, const QString& v) { c.SetWidth(ToInt(v)); }},
         {"Height", [](TControl& c, const QString& v) { c.SetHeight(ToInt(v)); }},
-        {"Align",
-         [](TControl& c, const QString& v) {
-             c.SetAlign(static_cast<TAlign>(ToIdent(v, {{"alNone", alNone},
-                                                        {"alTop", alTop},
-                                                        {"alBottom", alBottom},
-                                                        {"alLeft", alLeft},
-                                                        {"alRight", alRight},
-                                                        {"alClient", alClient}})));
-         }},
-        {"Anchors",
-         [](TControl& c, const QString& v) {
-             c.SetAnchors(ToSet(v, {{"akLeft", akLeft},
-                                    {"akTop", akTop},
-                                    {"akRight", akRight},
-                                    {"akBottom", akBottom}}));
-         }},
+        {"Align", [](TControl& c, const QString& v) { c.SetAlign(ToIdent<TAlign>(v)); }},
+        {"Anchors", [](TControl& c, const QString& v) { c.SetAnchors(ToSet<TAnchorKind>(v)); }},
         {"Visible", [](TControl& c, const QString& v) { c.SetVisible(ToBool(v)); }},
         {"Enabled", [](TControl& c, const QString& v) { c.SetEnabled(ToBool(v)); }},
-        {"Cursor",
-         [](TControl& c, const QString& v) {
-             c.SetCursor(static_cast<TCursor>(ToIdent(v, {{"crDefault", crDefault},
-                                                          {"crArrow", crArrow},
-                                                          {"crSizeNESW", crSizeNESW},
-                                                          {"crSizeNS", crSizeNS},
-                                                          {"crSizeNWSE", crSizeNWSE},
-                                                          {"crSizeWE", crSizeWE},
-                                                          {"crHandPoint", crHandPoint}})));
-         }},
+        {"Cursor", [](TControl& c, const QString& v) { c.SetCursor(ToIdent<TCursor>(v)); }},
         {"Hint", [](TControl& c, const QString& v) { c.SetHint(v); }},
         {"ShowHint", [](TControl& c, const QString& v) { c.SetShowHint(ToBool(v)); }},
         {"ParentShowHint", [](TControl& c, const QString& v) { c.SetParentShowHint(ToBool(v)); }},
@@ -104,12 +81,8 @@ const TPropertySetters<TControl>& ControlSetters()
         {"Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToInt(v); })},
         {"Font.Charset", FontSetter([](TFont& f, const QString& v) { f.Charset = v; })},
         {"Font.Color", FontSetter([](TFont& f, const QString& v) { f.Color = ToColor(v); })},
-        {"Font.Style", FontSetter([](TFont& f, const QString& v) {
-             f.Style = ToSet(v, {{"fsBold", fsBold},
-                                 {"fsItalic", fsItalic},
-                                 {"fsUnderline", fsUnderline},
-                                 {"fsStrikeOut", fsStrikeOut}});
-         })},
+        {"Font.Style",
+         FontSetter([](TFont& f, const QString& v) { f.Style = ToSet<TFontStyle>(v); })},
     };
     return setters;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/Enums.h"
 #include "forms/Events.h"
 #include "forms/TColor.h"
 #include "forms/TComponent.h"
@@ -12,28 +13,13 @@
 
 class TWinControl;
 
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-
-enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
-using TAnchors = unsigned;
-
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-
-enum TCursor {
-    crDefault = 0,
-    crArrow = -2,
-    crSizeNESW = -6,
-    crSizeNS = -7,
-    crSizeNWSE = -8,
-    crSizeWE = -9,
-    crHandPoint = -21,
-};
-
 // A visible element of a form: bounds in its parent's client coordinates,
 // alignment and anchors, visibility, font, colour, hint, cursor and the mouse
 // events. A Qt widget underneath; the bounds here are the truth and the widget
 // follows them.
 class TControl : public QWidget, public TComponent {
+    Q_OBJECT
+
 public:
     explicit TControl(TComponent* owner);
     ~TControl() override;

@@ -10,10 +10,14 @@
 #include "forms/TPropertyReader.h"
 
 #include <QFile>
+#include <QMetaMethod>
+#include <QMetaProperty>
 #include <QXmlStreamReader>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -37,6 +41,88 @@ QString RequiredAttribute(const QXmlStreamReader& xml, const char* name)
 template <class T> TControl* Make(TComponent* owner)
 {
     return new T(owner);
+}
+
+// The classes a description binds names in: the form's own first, then its
+// bases down to TForm (Qt's own classes name nothing a description may use).
+template <class Visit> void ForEachFormClass(const TForm& form, Visit visit)
+{
+    for (const QMetaObject* formClass = form.metaObject(); formClass;
+         formClass = formClass->superClass()) {
+        visit(*formClass);
+        if (formClass == &TForm::staticMetaObject)
+            return;
+    }
+}
+
+bool SameName(const char* name, const QString& wanted)
+{
+    return QString::fromLatin1(name).compare(wanted, Qt::CaseInsensitive) == 0;
+}
+
+// The form's invokable method of that name, ignoring case.
+QMetaMethod FindHandler(const TForm& form, const QString& name)
+{
+    QMetaMethod found;
+    ForEachFormClass(form, [&](const QMetaObject& formClass) {
+        for (int i = formClass.methodOffset(); i < formClass.methodCount() && !found.isValid(); ++i)
+            if (formClass.method(i).methodType() == QMetaMethod::Method &&
+                SameName(formClass.method(i).name(), name))
+                found = formClass.method(i);
+    });
+    return found;
+}
+
+// The handler bound to the form as the event kind its parameters make it; a
+// method of no event's kind binds nothing, which the event refuses.
+TBoundMethod Bind(TForm& form, const QMetaMethod& method)
+{
+    QObject* receiver = &form;
+    const int index = method.methodIndex();
+    const auto call = [receiver, index](std::initializer_list<void*> arguments) {
+        // Slot 0 is the return value: handlers return nothing.
+        std::vector<void*> frame{nullptr};
+        frame.insert(frame.end(), arguments);
+        QMetaObject::metacall(receiver, QMetaObject::InvokeMetaMethod, index, frame.data());
+    };
+    using Types = QList<QByteArray>;
+    const Types types = method.parameterTypes();
+    TBoundMethod bound;
+    if (types == Types{"TComponent*"})
+        bound.Notify = [call](TComponent* sender) { call({&sender}); };
+    else if (types == Types{"TComponent*", "TMouseButton", "TShiftState", "int", "int"})
+        bound.Mouse = [call](TComponent* sender, TMouseButton button, TShiftState shift, int x,
+                             int y) {
+            call({&sender, &button, &shift, &x, &y});
+        };
+    else if (types == Types{"TComponent*", "TShiftState", "int", "int"})
+        bound.MouseMove = [call](TComponent* sender, TShiftState shift, int x, int y) {
+            call({&sender, &shift, &x, &y});
+        };
+    else if (types == Types{"TComponent*", "int&", "int&", "bool&"})
+        bound.CanResize = [call](TComponent* sender, int& width, int& height, bool& resize) {
+            call({&sender, &width, &height, &resize});
+        };
+    return bound;
+}
+
+// Puts the control in the form's component field of that name, ignoring
+// case; false when the field holds another class. A name without a field
+// binds nothing.
+bool BindField(TForm& form, const QString& name, TControl* control)
+{
+    QMetaProperty field;
+    ForEachFormClass(form, [&](const QMetaObject& formClass) {
+        for (int i = formClass.propertyOffset(); i < formClass.propertyCount() && !field.isValid();
+             ++i)
+            if (SameName(formClass.property(i).name(), name))
+                field = formClass.property(i);
+    });
+    if (!field.isValid())
+        return true;
+    const QMetaObject* fieldClass = field.metaType().metaObject();
+    return fieldClass && control->metaObject()->inherits(fieldClass) &&
+           field.write(&form, QVariant::fromValue(static_cast<QObject*>(control)));
 }
 
 } // namespace
@@ -81,10 +167,10 @@ void TDescriptionReader::ReadProperty(QXmlStreamReader& xml, TControl& target)
         target.SetProperty(name, value);
         return;
     }
-    const THandlerEntry* handler = FForm.FormClass().FindHandler(value);
-    if (!handler)
+    const QMetaMethod handler = FindHandler(FForm, value);
+    if (!handler.isValid())
         PropertyText::Invalid();
-    target.SetEvent(name, handler->Bind(FForm));
+    target.SetEvent(name, Bind(FForm, handler));
 }
 
 void TDescriptionReader::ReadPicture(TControl& target, const QString& name,
@@ -116,9 +202,8 @@ void TDescriptionReader::ReadControl(QXmlStreamReader& xml, TControl& parent)
     control->BeginLoading();
     control->SetName(name);
     control->SetParent(container);
-    if (const TFieldEntry* field = FForm.FormClass().FindField(name))
-        if (!field->Assign(FForm, control))
-            throw EReadError(QStringLiteral("Field %1 does not hold a %2").arg(name, className));
+    if (!BindField(FForm, name, control))
+        throw EReadError(QStringLiteral("Field %1 does not hold a %2").arg(name, className));
     ReadBody(xml, *control);
 }
 

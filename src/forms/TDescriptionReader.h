@@ -21,9 +21,10 @@ class TWinControl;
 //
 // A picture property names its graphic class and a file among the resources
 // under :/forms/. Properties and children are applied in stored order; a control is given its
-// parent before its own properties. Controls are bound to the form's fields by
-// name, and "On…" properties to the form's handlers by name, searched in the
-// form's own class first, then its bases.
+// parent before its own properties. Names bind through Qt's meta-object
+// system, ignoring case, in the form's own class first, then its bases: a
+// control to the form's field, a Q_PROPERTY of the control's class, and an
+// "On…" property to a Q_INVOKABLE handler whose parameters are the event's.
 class TDescriptionReader {
 public:
     explicit TDescriptionReader(TForm& form) : FForm(form) {}

@@ -6,6 +6,8 @@ class QLineEdit;
 
 // A one-line edit field with a single border and no length limit; a tab stop.
 class TEdit : public TWinControl {
+    Q_OBJECT
+
 public:
     explicit TEdit(TComponent* owner);
 

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "forms/Enums.h"
 #include "forms/TColor.h"
 
 #include <QFont>
 #include <QString>
-
-enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = unsigned;
 
 // A control's font as descriptions give it: a negative Height is the
 // character height in pixels.

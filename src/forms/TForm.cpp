@@ -14,15 +14,6 @@
 
 #include <deque>
 
-namespace {
-
-QString DescriptionPath(const TFormClass& formClass)
-{
-    return QStringLiteral(":/forms/") + formClass.ResourceName();
-}
-
-} // namespace
-
 TForm::TForm(TComponent* owner) : TWinControl(owner)
 {
     TControl::SetVisible(false);
@@ -36,12 +27,6 @@ TForm::TForm(TComponent* owner, int) : TForm(owner)
     FBare = true;
 }
 
-const TFormClass& TForm::StaticClass()
-{
-    static const TFormClass formClass{QStringLiteral("TForm"), nullptr, {}, {}};
-    return formClass;
-}
-
 void TForm::Create()
 {
     if (FBare) {
@@ -49,19 +34,21 @@ void TForm::Create()
         return;
     }
     BeginLoading();
-    std::deque<const TFormClass*> chain;
-    for (const TFormClass* formClass = &FormClass(); formClass; formClass = formClass->Parent)
+    std::deque<const QMetaObject*> chain;
+    for (const QMetaObject* formClass = metaObject(); formClass != &TWinControl::staticMetaObject;
+         formClass = formClass->superClass())
         chain.push_front(formClass);
     bool found = false;
-    for (const TFormClass* formClass : chain) {
-        QFile resource(DescriptionPath(*formClass));
+    for (const QMetaObject* formClass : chain) {
+        QFile resource(QStringLiteral(":/forms/") +
+                       QString::fromLatin1(formClass->className()).toUpper());
         if (!resource.open(QIODevice::ReadOnly))
             continue;
         found = true;
         ReadDescription(resource.readAll());
     }
     if (!found)
-        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(FormClass().Name));
+        throw EResNotFound(QStringLiteral("Resource %1 not found").arg(metaObject()->className()));
     NotifyLoaded();
     Constructed();
     if (OnCreate)
@@ -285,34 +272,12 @@ void TForm::SetProperty(const QString& name, const QString& value)
                  f.SetClientHeight(ToInt(v));
          }},
         {"BorderStyle",
-         [](TForm& f, const QString& v) {
-             f.SetBorderStyle(
-                 static_cast<TBorderStyle>(ToIdent(v, {{"bsNone", bsNone},
-                                                       {"bsSingle", bsSingle},
-                                                       {"bsSizeable", bsSizeable},
-                                                       {"bsDialog", bsDialog},
-                                                       {"bsToolWindow", bsToolWindow},
-                                                       {"bsSizeToolWin", bsSizeToolWin}})));
-         }},
+         [](TForm& f, const QString& v) { f.SetBorderStyle(ToIdent<TBorderStyle>(v)); }},
         {"BorderIcons",
-         [](TForm& f, const QString& v) {
-             f.SetBorderIcons(ToSet(v, {{"biSystemMenu", biSystemMenu},
-                                        {"biMinimize", biMinimize},
-                                        {"biMaximize", biMaximize},
-                                        {"biHelp", biHelp}}));
-         }},
-        {"Position",
-         [](TForm& f, const QString& v) {
-             f.SetPosition(static_cast<TPosition>(
-                 ToIdent(v, {{"poDesigned", poDesigned}, {"poScreenCenter", poScreenCenter}})));
-         }},
+         [](TForm& f, const QString& v) { f.SetBorderIcons(ToSet<TBorderIcon>(v)); }},
+        {"Position", [](TForm& f, const QString& v) { f.SetPosition(ToIdent<TPosition>(v)); }},
         {"WindowState",
-         [](TForm& f, const QString& v) {
-             f.SetWindowState(
-                 static_cast<TWindowState>(ToIdent(v, {{"wsNormal", wsNormal},
-                                                       {"wsMinimized", wsMinimized},
-                                                       {"wsMaximized", wsMaximized}})));
-         }},
+         [](TForm& f, const QString& v) { f.SetWindowState(ToIdent<TWindowState>(v)); }},
         // Stored by the designer; with the fonts used here nothing needs scaling.
         {"OldCreateOrder", [](TForm&, const QString& v) { ToBool(v); }},
         {"PixelsPerInch", [](TForm&, const QString& v) { ToInt(v); }},

@@ -1,20 +1,10 @@
 #pragma once
 
-#include "forms/TFormClass.h"
 #include "forms/TWinControl.h"
 
 #include <cstdint>
 
 class QWindow;
-
-enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-
-enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
-using TBorderIcons = unsigned;
-
-enum TPosition { poDesigned, poScreenCenter };
-
-enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 
 // A window message as the framework hands it to WndProc.
 struct TMessage {
@@ -41,15 +31,18 @@ constexpr std::uintptr_t WA_CLICKACTIVE = 2;
 // descriptions (base class first), binds fields and handlers, notifies the
 // components, runs Constructed() and last the OnCreate handler.
 // TApplication::CreateForm does both.
+//
+// A form class is a Q_OBJECT: its description is the resource named after it
+// in upper case, and descriptions bind its Q_INVOKABLE handlers and its
+// component fields, Q_PROPERTYs, by name.
 class TForm : public TWinControl {
+    Q_OBJECT
+
 public:
     explicit TForm(TComponent* owner);
     // A bare form: Create() reads no description and runs no constructor body
     // or creation event.
     TForm(TComponent* owner, int);
-
-    static const TFormClass& StaticClass();
-    virtual const TFormClass& FormClass() const { return StaticClass(); }
 
     // Raises EResNotFound when no class of the chain has a description, and
     // EReadError for a description it cannot read.

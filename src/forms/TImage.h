@@ -10,6 +10,8 @@ class TCanvas;
 // sees an image that can be clicked and has a hint as a button named by the
 // hint, one the program named as a picture, and any other as decoration.
 class TImage : public TControl {
+    Q_OBJECT
+
 public:
     explicit TImage(TComponent* owner);
 

@@ -35,12 +35,7 @@ void TLabel::SetProperty(const QString& name, const QString& value)
 {
     using namespace PropertyText;
     static const TPropertySetters<TLabel> setters = {
-        {"Alignment",
-         [](TLabel& l, const QString& v) {
-             l.SetAlignment(static_cast<TAlignment>(ToIdent(v, {{"taLeftJustify", taLeftJustify},
-                                                                {"taRightJustify", taRightJustify},
-                                                                {"taCenter", taCenter}})));
-         }},
+        {"Alignment", [](TLabel& l, const QString& v) { l.SetAlignment(ToIdent<TAlignment>(v)); }},
         {"AutoSize", [](TLabel& l, const QString& v) { l.SetAutoSize(ToBool(v)); }},
         {"Transparent", [](TLabel& l, const QString& v) { l.SetTransparent(ToBool(v)); }},
     };

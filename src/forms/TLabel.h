@@ -6,6 +6,8 @@
 // whenever the text or font changes; unless Transparent it paints its colour
 // behind the text.
 class TLabel : public TControl {
+    Q_OBJECT
+
 public:
     explicit TLabel(TComponent* owner);
 

@@ -11,14 +11,6 @@
 
 namespace {
 
-TBevelCut ToBevel(const QString& value)
-{
-    return static_cast<TBevelCut>(PropertyText::ToIdent(value, {{"bvNone", bvNone},
-                                                                {"bvLowered", bvLowered},
-                                                                {"bvRaised", bvRaised},
-                                                                {"bvSpace", bvSpace}}));
-}
-
 // Bevel rings are counted in 64 bits: a width from a description can take
 // them far outside the int range of QRect.
 struct TSpan {
@@ -150,8 +142,8 @@ void TPanel::SetProperty(const QString& name, const QString& value)
 {
     using namespace PropertyText;
     static const TPropertySetters<TPanel> setters = {
-        {"BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToBevel(v)); }},
-        {"BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToBevel(v)); }},
+        {"BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToIdent<TBevelCut>(v)); }},
+        {"BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToIdent<TBevelCut>(v)); }},
         {"BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToInt(v)); }},
         {"BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToInt(v)); }},
     };

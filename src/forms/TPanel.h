@@ -2,10 +2,10 @@
 
 #include "forms/TWinControl.h"
 
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-
 // A container with a face colour, bevels and a centred caption.
 class TPanel : public TWinControl {
+    Q_OBJECT
+
 public:
     explicit TPanel(TComponent* owner);
 

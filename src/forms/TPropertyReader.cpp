@@ -35,32 +35,24 @@ TColor ToColor(const QString& value)
     return *color;
 }
 
-int ToIdent(const QString& value, const std::vector<std::pair<const char*, int>>& idents)
+int ToIdent(const QString& value, const QMetaEnum& names)
 {
-    for (const auto& [name, ident] : idents)
-        if (value == QLatin1String(name))
-            return ident;
+    // Compared name by name: QMetaEnum::keyToValue would also take a scoped
+    // name, and stop at a NUL.
+    for (int i = 0; i < names.keyCount(); ++i)
+        if (value == QLatin1String(names.key(i)))
+            return names.value(i);
     Invalid();
 }
 
-unsigned ToSet(const QString& value, const std::vector<std::pair<const char*, unsigned>>& flags)
+unsigned ToSet(const QString& value, const QMetaEnum& names)
 {
     if (!value.startsWith(u'[') || !value.endsWith(u']'))
         Invalid();
     unsigned result = 0;
     const QString inner = value.mid(1, value.size() - 2);
-    for (const QString& part : inner.split(u',', Qt::SkipEmptyParts)) {
-        const QString name = part.trimmed();
-        bool known = false;
-        for (const auto& [flagName, flag] : flags) {
-            if (name == QLatin1String(flagName)) {
-                result |= flag;
-                known = true;
-            }
-        }
-        if (!known)
-            Invalid();
-    }
+    for (const QString& part : inner.split(u',', Qt::SkipEmptyParts))
+        result |= static_cast<unsigned>(ToIdent(part.trimmed(), names));
     return result;
 }
 

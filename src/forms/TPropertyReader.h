@@ -2,12 +2,11 @@
 
 #include "forms/TColor.h"
 
+#include <QMetaEnum>
 #include <QString>
 
 #include <functional>
 #include <map>
-#include <utility>
-#include <vector>
 
 // Parsing of property values as descriptions store them. Every parser raises
 // EReadError "Invalid property value" for a text it cannot take.
@@ -16,12 +15,22 @@ namespace PropertyText {
 int ToInt(const QString& value);
 bool ToBool(const QString& value);
 TColor ToColor(const QString& value);
-// An identifier out of a table, such as "alClient".
-int ToIdent(const QString& value, const std::vector<std::pair<const char*, int>>& idents);
-// A set such as "[biSystemMenu,biMinimize]": the flags of the table or-ed together.
-unsigned ToSet(const QString& value, const std::vector<std::pair<const char*, unsigned>>& flags);
-
 [[noreturn]] void Invalid();
+
+// The value of one of the enumeration's names, exactly as declared.
+int ToIdent(const QString& value, const QMetaEnum& names);
+// A set such as "[biSystemMenu,biMinimize]": the named flags or-ed together.
+unsigned ToSet(const QString& value, const QMetaEnum& names);
+
+template <class Enum> Enum ToIdent(const QString& value)
+{
+    return static_cast<Enum>(ToIdent(value, QMetaEnum::fromType<Enum>()));
+}
+
+template <class Kind> unsigned ToSet(const QString& value)
+{
+    return ToSet(value, QMetaEnum::fromType<Kind>());
+}
 
 // A bound handler for an event property, which must be of the event's kind.
 template <class Handler> const Handler& Required(const Handler& handler)

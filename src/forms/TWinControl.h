@@ -9,6 +9,8 @@
 // right, then client, inside ChildArea(). Before that its children keep the
 // bounds they were given.
 class TWinControl : public TControl {
+    Q_OBJECT
+
 public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;

@@ -52,10 +52,6 @@ TEST_F(MainWindow, OpensAsDescribed)
     EXPECT_TRUE(Form1->btn3->Enabled());
     EXPECT_FALSE(Form1->FSeeded);
     EXPECT_FALSE(Form1->FStopRequested);
-    // Both descriptions name FormCreate; the board's is the one bound.
-    const THandlerEntry* create = TForm1::StaticClass().FindHandler("formcreate");
-    ASSERT_NE(create, nullptr);
-    EXPECT_EQ(create, &TForm1::StaticClass().Handlers[4]);
 
     // The frame's controls come first, the board's panel last.
     const auto& children = Form1->Controls();

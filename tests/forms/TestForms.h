@@ -7,68 +7,73 @@
 class TLabel;
 class TPanel;
 
+Q_MOC_INCLUDE("forms/TLabel.h")
+Q_MOC_INCLUDE("forms/TPanel.h")
+
 // Small form classes whose descriptions live in descriptions/.
 
 // Records which handlers ran, in order.
 extern QStringList HandlerLog;
 
 class TTestBaseForm : public TForm {
+    Q_OBJECT
+    Q_PROPERTY(TPanel* BasePanel MEMBER BasePanel)
+
 public:
     using TForm::TForm;
-    static const TFormClass& StaticClass();
-    const TFormClass& FormClass() const override { return StaticClass(); }
 
     TPanel* BasePanel = nullptr;
 
-    void FormCreate(TComponent*) { HandlerLog << "base FormCreate"; }
-    void BasePanelClick(TComponent*) { HandlerLog << "base BasePanelClick"; }
+    Q_INVOKABLE void FormCreate(TComponent*) { HandlerLog << "base FormCreate"; }
+    Q_INVOKABLE void BasePanelClick(TComponent*) { HandlerLog << "base BasePanelClick"; }
 
 protected:
     void Constructed() override { HandlerLog << "base constructed"; }
 };
 
 class TTestDerivedForm : public TTestBaseForm {
+    Q_OBJECT
+    Q_PROPERTY(TLabel* Label1 MEMBER Label1)
+
 public:
     using TTestBaseForm::TTestBaseForm;
-    static const TFormClass& StaticClass();
-    const TFormClass& FormClass() const override { return StaticClass(); }
 
     TLabel* Label1 = nullptr;
 
-    void FormCreate(TComponent*);
+    Q_INVOKABLE void FormCreate(TComponent*);
 };
 extern TTestDerivedForm* TestDerivedForm;
 
 // A form class without any description.
 class TNoDescriptionForm : public TForm {
+    Q_OBJECT
+
 public:
     using TForm::TForm;
-    static const TFormClass& StaticClass();
-    const TFormClass& FormClass() const override { return StaticClass(); }
 };
 
 // Its description names a handler that no class has.
 class TUnknownHandlerForm : public TTestBaseForm {
+    Q_OBJECT
+
 public:
     using TTestBaseForm::TTestBaseForm;
-    static const TFormClass& StaticClass();
-    const TFormClass& FormClass() const override { return StaticClass(); }
 };
 
 // Its description gives a property a value it cannot take.
 class TBadValueForm : public TForm {
+    Q_OBJECT
+
 public:
     using TForm::TForm;
-    static const TFormClass& StaticClass();
-    const TFormClass& FormClass() const override { return StaticClass(); }
 };
 
 // Its creation handler fails.
 class TFailingCreateForm : public TForm {
+    Q_OBJECT
+
 public:
     using TForm::TForm;
-    static const TFormClass& StaticClass();
-    const TFormClass& FormClass() const override { return StaticClass(); }
 
-    void FormCreate(TComponent*);
+    Q_INVOKABLE void FormCreate(TComponent*);
 };

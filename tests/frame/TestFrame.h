@@ -4,12 +4,15 @@
 
 class TPanel;
 
+Q_MOC_INCLUDE("forms/TPanel.h")
+
 // A small form on the frame: all three glyphs, and a panel in the client area.
 class TTestFrame : public TNeoForm {
+    Q_OBJECT
+    Q_PROPERTY(TPanel* ClientPanel MEMBER ClientPanel)
+
 public:
     using TNeoForm::TNeoForm;
-    static const TFormClass& StaticClass();
-    const TFormClass& FormClass() const override { return StaticClass(); }
 
     TPanel* ClientPanel = nullptr;
 };

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+
+// The enumerations and sets that descriptions name ("alClient",
+// "[akLeft,akTop]"). Qt's meta-object system knows their names, so a
+// description is read through QMetaEnum rather than tables of our own.
+namespace Forms {
+Q_NAMESPACE
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+Q_ENUM_NS(TAlign)
+
+enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+Q_ENUM_NS(TAnchorKind)
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+Q_ENUM_NS(TAlignment)
+
+enum TCursor {
+    crDefault = 0,
+    crArrow = -2,
+    crSizeNESW = -6,
+    crSizeNS = -7,
+    crSizeNWSE = -8,
+    crSizeWE = -9,
+    crHandPoint = -21,
+};
+Q_ENUM_NS(TCursor)
+
+enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+Q_ENUM_NS(TFontStyle)
+
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+Q_ENUM_NS(TBevelCut)
+
+enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+Q_ENUM_NS(TBorderStyle)
+
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
+Q_ENUM_NS(TBorderIcon)
+
+enum TPosition { poDesigned, poScreenCenter };
+Q_ENUM_NS(TPosition)
+
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+Q_ENUM_NS(TWindowState)
+
+} // namespace Forms
+
+// The framework's code and its users name these unqualified.
+using namespace Forms;
+
+// Sets: the kinds' flags or-ed together.
+using TAnchors = unsigned;
+using TFontStyles = unsigned;
+using TBorderIcons = unsigned;
