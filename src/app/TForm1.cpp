@@ -11,7 +11,7 @@
 #include "forms/TPanel.h"
 #include "platform/TPlatform.h"
 
-#include <ctime>
+#include <QRandomGenerator>
 
 TForm1* Form1 = nullptr;
 
@@ -20,7 +20,8 @@ const QString TForm1::MakerPage = QStringLiteral(TALVORETH_HOMEPAGE);
 
 void TForm1::FormCreate(TComponent*)
 {
-    FRandom.seed(static_cast<std::mt19937::result_type>(std::time(nullptr)));
+    // Every start, even two in the same second, seeds its own sequence.
+    FRandom.seed(QRandomGenerator::system()->generate());
     InitGrid();
     FSeeded = false;
     FStopRequested = false;

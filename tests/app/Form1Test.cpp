@@ -282,6 +282,18 @@ TEST_F(MainWindow, RandomSeedsTheCountInTheField)
     EXPECT_TRUE(Fake().MessageBoxes.empty());
 }
 
+TEST_F(MainWindow, EveryStartSeedsADifferentRandomBoard)
+{
+    TForm1* secondStart = nullptr;
+    Application->CreateForm(secondStart);
+    for (TForm1* form : {Form1, secondStart})
+        Press(form->btn3);
+    const auto pixels = [](TForm1* form) {
+        return dynamic_cast<TBitmap*>(form->img1->Picture().Graphic())->Image();
+    };
+    EXPECT_NE(pixels(Form1), pixels(secondStart));
+}
+
 TEST_F(MainWindow, RandomWithABadCountReportsItAndChangesNothing)
 {
     for (const char* text : {"abc", "42 ", ""}) {

@@ -375,8 +375,12 @@ TEST_F(GripDrag, TheCaptionDragFollowsTheCursorAnywhere)
     QTest::mouseMove(FFrame->CaptionLabel, QPoint(20, 6));
     EXPECT_EQ(FFrame->BoundsRect(), QRect(300, 200, 536, 353)) << "no travel, no change";
     Fake().Cursor = QPoint(-50, -5);
+    FFrame->BoundsChanges.clear();
     QTest::mouseMove(FFrame->CaptionLabel, QPoint(-50, -5));
     EXPECT_EQ(FFrame->BoundsRect(), QRect(-152, -22, 536, 353)) << "off the screen is fine";
+    EXPECT_EQ(FFrame->BoundsChanges,
+              (std::vector<QRect>{QRect(300, -22, 536, 353), QRect(-152, -22, 536, 353)}))
+        << "two changes, the vertical one first";
     QTest::mouseRelease(FFrame->CaptionLabel, Qt::LeftButton, {}, QPoint(-50, -5));
     EXPECT_FALSE(FFrame->FMoving);
 }

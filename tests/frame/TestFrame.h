@@ -2,6 +2,8 @@
 
 #include "frame/Neowin.h"
 
+#include <vector>
+
 class TPanel;
 
 Q_MOC_INCLUDE("forms/TPanel.h")
@@ -15,4 +17,12 @@ public:
     using TNeoForm::TNeoForm;
 
     TPanel* ClientPanel = nullptr;
+
+    // The bounds each change by code left the window with, in order.
+    std::vector<QRect> BoundsChanges;
+    void SetBounds(int left, int top, int width, int height) override
+    {
+        TNeoForm::SetBounds(left, top, width, height);
+        BoundsChanges.push_back(BoundsRect());
+    }
 };
