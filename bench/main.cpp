@@ -1,7 +1,7 @@
 #include "BenchFigures.h"
 
 #include "forms/TApplication.h"
-#include "platform/TFakePlatform.h"
+#include "support/TFakePlatform.h"
 
 #include <QApplication>
 #include <QGuiApplication>

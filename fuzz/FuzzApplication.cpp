@@ -1,7 +1,7 @@
 #include "FuzzApplication.h"
 
 #include "forms/TApplication.h"
-#include "platform/TFakePlatform.h"
+#include "support/TFakePlatform.h"
 
 #include <QApplication>
 

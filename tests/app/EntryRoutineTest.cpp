@@ -2,7 +2,7 @@
 #include "app/TForm1.h"
 #include "forms/Exceptions.h"
 #include "forms/TApplication.h"
-#include "platform/TFakePlatform.h"
+#include "support/TFakePlatform.h"
 
 #include <gtest/gtest.h>
 

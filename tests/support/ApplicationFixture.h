@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/TApplication.h"
-#include "platform/TFakePlatform.h"
+#include "support/TFakePlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TFakeFrameClock.h"
+#include "support/TFakeFrameClock.h"
 #include "platform/TPlatform.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "platform/TFakePlatform.h"
+#include "support/TFakePlatform.h"
 
 int TFakePlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
                               unsigned flags)

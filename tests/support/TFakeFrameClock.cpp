@@ -1,4 +1,4 @@
-#include "platform/TFakeFrameClock.h"
+#include "support/TFakeFrameClock.h"
 
 #include <QCoreApplication>
 
