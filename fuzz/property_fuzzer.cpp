@@ -1,6 +1,6 @@
 // One property value at a time on a control of every class. The first byte
-// picks the property's name from the table of names the classes know; past
-// the table's end the name is the input's first line instead. The rest is the
+// picks the property's name from the names the classes say they take; past
+// their end the name is the input's first line instead. The rest is the
 // value. A control either takes the value or raises EReadError; afterwards the
 // form still aligns and paints.
 #include "FuzzApplication.h"
@@ -18,60 +18,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <vector>
 
 namespace {
-
-const char* const PropertyNames[] = {
-    // TControl
-    "Left",
-    "Top",
-    "Width",
-    "Height",
-    "Align",
-    "Anchors",
-    "Visible",
-    "Enabled",
-    "Cursor",
-    "Hint",
-    "ShowHint",
-    "ParentShowHint",
-    "ParentFont",
-    "ParentColor",
-    "Color",
-    "Caption",
-    "Font.Name",
-    "Font.Height",
-    "Font.Charset",
-    "Font.Color",
-    "Font.Style",
-    // TWinControl
-    "TabOrder",
-    "TabStop",
-    // TPanel
-    "BevelOuter",
-    "BevelInner",
-    "BevelWidth",
-    "BorderWidth",
-    // TLabel, TImage
-    "Alignment",
-    "AutoSize",
-    "Transparent",
-    // TEdit
-    "Text",
-    // TForm
-    "ClientWidth",
-    "ClientHeight",
-    "BorderStyle",
-    "BorderIcons",
-    "Position",
-    "WindowState",
-    "OldCreateOrder",
-    "PixelsPerInch",
-    "TextHeight",
-};
-constexpr std::size_t NameCount = std::size(PropertyNames);
 
 void Apply(TControl& control, const QString& name, const QString& value)
 {
@@ -94,19 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const QString rest = QString::fromUtf8(reinterpret_cast<const char*>(data) + 1,
-                                           static_cast<qsizetype>(size - 1));
-    const std::size_t index = data[0] % (NameCount + 1);
-    QString name;
-    QString value;
-    if (index < NameCount) {
-        name = QString::fromLatin1(PropertyNames[index]);
-        value = rest;
-    } else {
-        const qsizetype lineEnd = rest.indexOf(u'\n');
-        name = rest.left(lineEnd);
-        value = lineEnd < 0 ? QString() : rest.mid(lineEnd + 1);
-    }
 
     // A bare form with its native window, a panel filling it, and one control
     // of each other class on the panel, as a description would make them.
@@ -140,9 +76,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         component->Loaded();
     form->Loaded();
 
-    for (TControl* control : {static_cast<TControl*>(form), static_cast<TControl*>(panel),
-                              static_cast<TControl*>(label), static_cast<TControl*>(image),
-                              static_cast<TControl*>(edit), static_cast<TControl*>(button)})
+    const std::vector<TControl*> controls = {form, panel, label, image, edit, button};
+    // The first byte picks a name the classes take; any byte past their count
+    // (the seeds use 0xFF) names the property by the first line instead.
+    QStringList names;
+    for (const TControl* control : controls)
+        names += control->PropertyNames();
+    names.removeDuplicates();
+    names.sort();
+    const QString rest = QString::fromUtf8(reinterpret_cast<const char*>(data) + 1,
+                                           static_cast<qsizetype>(size - 1));
+    const qsizetype index = data[0];
+    QString name;
+    QString value;
+    if (index < names.size()) {
+        name = names[index];
+        value = rest;
+    } else {
+        const qsizetype lineEnd = rest.indexOf(u'\n');
+        name = rest.left(lineEnd);
+        value = lineEnd < 0 ? QString() : rest.mid(lineEnd + 1);
+    }
+    for (TControl* control : controls)
         Apply(*control, name, value);
 
     // What the value did to the layout and the painting.

@@ -448,6 +448,11 @@ void TControl::SetProperty(const QString& name, const QString& value)
         throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
 }
 
+QStringList TControl::PropertyNames() const
+{
+    return NamesOf(ControlSetters());
+}
+
 void TControl::SetEvent(const QString& name, const TBoundMethod& method)
 {
     using PropertyText::Required;

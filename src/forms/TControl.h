@@ -104,6 +104,8 @@ public:
 
     // Description reading: unknown names raise EReadError.
     virtual void SetProperty(const QString& name, const QString& value);
+    // The names SetProperty takes.
+    virtual QStringList PropertyNames() const;
     virtual void SetEvent(const QString& name, const TBoundMethod& method);
     // A picture property: the graphic's class and its file.
     virtual void SetGraphicProperty(const QString& name, const QString& graphicClass,

@@ -1,8 +1,22 @@
 #include "forms/TEdit.h"
 
+#include "forms/TPropertyReader.h"
+
 #include <QLineEdit>
 
 #include <limits>
+
+namespace {
+
+const TPropertySetters<TEdit>& Setters()
+{
+    static const TPropertySetters<TEdit> setters = {
+        {"Text", [](TEdit& e, const QString& v) { e.SetText(v); }},
+    };
+    return setters;
+}
+
+} // namespace
 
 TEdit::TEdit(TComponent* owner) : TWinControl(owner), FEdit(new QLineEdit(this))
 {
@@ -32,10 +46,13 @@ void TEdit::SetAccessibleName(const QString& name)
 
 void TEdit::SetProperty(const QString& name, const QString& value)
 {
-    if (name == QLatin1String("Text"))
-        SetText(value);
-    else
+    if (!ApplyProperty(Setters(), *this, name, value))
         TWinControl::SetProperty(name, value);
+}
+
+QStringList TEdit::PropertyNames() const
+{
+    return TWinControl::PropertyNames() + NamesOf(Setters());
 }
 
 void TEdit::Resized()

@@ -18,6 +18,7 @@ public:
     // Names the field itself, which a screen reader reads and types into.
     void SetAccessibleName(const QString& name) override;
     void SetProperty(const QString& name, const QString& value) override;
+    QStringList PropertyNames() const override;
 
 protected:
     void Resized() override;

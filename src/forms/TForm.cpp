@@ -253,7 +253,7 @@ void TForm::CancelMode()
     Perform(WM_CANCELMODE, 0);
 }
 
-void TForm::SetProperty(const QString& name, const QString& value)
+const TPropertySetters<TForm>& TForm::Setters()
 {
     using namespace PropertyText;
     static const TPropertySetters<TForm> setters = {
@@ -283,8 +283,18 @@ void TForm::SetProperty(const QString& name, const QString& value)
         {"PixelsPerInch", [](TForm&, const QString& v) { ToInt(v); }},
         {"TextHeight", [](TForm&, const QString& v) { ToInt(v); }},
     };
-    if (!ApplyProperty(setters, *this, name, value))
+    return setters;
+}
+
+void TForm::SetProperty(const QString& name, const QString& value)
+{
+    if (!ApplyProperty(Setters(), *this, name, value))
         TWinControl::SetProperty(name, value);
+}
+
+QStringList TForm::PropertyNames() const
+{
+    return TWinControl::PropertyNames() + NamesOf(Setters());
 }
 
 void TForm::SetEvent(const QString& name, const TBoundMethod& method)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/TPropertyReader.h"
 #include "forms/TWinControl.h"
 
 #include <cstdint>
@@ -88,6 +89,7 @@ public:
     TCanResizeEvent OnCanResize;
 
     void SetProperty(const QString& name, const QString& value) override;
+    QStringList PropertyNames() const override;
     void SetEvent(const QString& name, const TBoundMethod& method) override;
 
     // Sees every translated window message after the framework's own handling.
@@ -107,6 +109,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    static const TPropertySetters<TForm>& Setters();
     void ReadDescription(const QByteArray& description);
     void NotifyLoaded();
     void CenterOnScreen();

@@ -7,6 +7,18 @@
 
 #include <QPainter>
 
+namespace {
+
+const TPropertySetters<TImage>& Setters()
+{
+    static const TPropertySetters<TImage> setters = {
+        {"AutoSize", [](TImage& i, const QString& v) { i.SetAutoSize(PropertyText::ToBool(v)); }},
+    };
+    return setters;
+}
+
+} // namespace
+
 TImage::TImage(TComponent* owner) : TControl(owner)
 {
     FPicture.OnChange = [this](bool replaced, const QRect& area) {
@@ -32,10 +44,13 @@ void TImage::SetAutoSize(bool autoSize)
 
 void TImage::SetProperty(const QString& name, const QString& value)
 {
-    if (name == QLatin1String("AutoSize"))
-        SetAutoSize(PropertyText::ToBool(value));
-    else
+    if (!ApplyProperty(Setters(), *this, name, value))
         TControl::SetProperty(name, value);
+}
+
+QStringList TImage::PropertyNames() const
+{
+    return TControl::PropertyNames() + NamesOf(Setters());
 }
 
 void TImage::SetGraphicProperty(const QString& name, const QString& graphicClass,

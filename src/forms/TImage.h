@@ -25,6 +25,7 @@ public:
     void SetAutoSize(bool autoSize);
 
     void SetProperty(const QString& name, const QString& value) override;
+    QStringList PropertyNames() const override;
     void SetGraphicProperty(const QString& name, const QString& graphicClass,
                             const QByteArray& data) override;
 

@@ -5,6 +5,21 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+namespace {
+
+const TPropertySetters<TLabel>& Setters()
+{
+    using namespace PropertyText;
+    static const TPropertySetters<TLabel> setters = {
+        {"Alignment", [](TLabel& l, const QString& v) { l.SetAlignment(ToIdent<TAlignment>(v)); }},
+        {"AutoSize", [](TLabel& l, const QString& v) { l.SetAutoSize(ToBool(v)); }},
+        {"Transparent", [](TLabel& l, const QString& v) { l.SetTransparent(ToBool(v)); }},
+    };
+    return setters;
+}
+
+} // namespace
+
 TLabel::TLabel(TComponent* owner) : TControl(owner)
 {
     // An opaque label paints every pixel of its own: Qt need not paint what
@@ -33,14 +48,13 @@ void TLabel::SetTransparent(bool transparent)
 
 void TLabel::SetProperty(const QString& name, const QString& value)
 {
-    using namespace PropertyText;
-    static const TPropertySetters<TLabel> setters = {
-        {"Alignment", [](TLabel& l, const QString& v) { l.SetAlignment(ToIdent<TAlignment>(v)); }},
-        {"AutoSize", [](TLabel& l, const QString& v) { l.SetAutoSize(ToBool(v)); }},
-        {"Transparent", [](TLabel& l, const QString& v) { l.SetTransparent(ToBool(v)); }},
-    };
-    if (!ApplyProperty(setters, *this, name, value))
+    if (!ApplyProperty(Setters(), *this, name, value))
         TControl::SetProperty(name, value);
+}
+
+QStringList TLabel::PropertyNames() const
+{
+    return TControl::PropertyNames() + NamesOf(Setters());
 }
 
 void TLabel::Loaded()

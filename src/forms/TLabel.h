@@ -19,6 +19,7 @@ public:
     void SetTransparent(bool transparent);
 
     void SetProperty(const QString& name, const QString& value) override;
+    QStringList PropertyNames() const override;
     void Loaded() override;
 
 protected:

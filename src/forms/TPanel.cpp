@@ -91,6 +91,18 @@ QRect DrawBevel(QPainter& painter, QRect area, QRect rect, TBevelCut cut, int wi
     return Inset(rect, std::max(width, 0));
 }
 
+const TPropertySetters<TPanel>& Setters()
+{
+    using namespace PropertyText;
+    static const TPropertySetters<TPanel> setters = {
+        {"BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToIdent<TBevelCut>(v)); }},
+        {"BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToIdent<TBevelCut>(v)); }},
+        {"BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToInt(v)); }},
+        {"BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToInt(v)); }},
+    };
+    return setters;
+}
+
 } // namespace
 
 TPanel::TPanel(TComponent* owner) : TWinControl(owner)
@@ -140,15 +152,13 @@ QRect TPanel::ChildArea() const
 
 void TPanel::SetProperty(const QString& name, const QString& value)
 {
-    using namespace PropertyText;
-    static const TPropertySetters<TPanel> setters = {
-        {"BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToIdent<TBevelCut>(v)); }},
-        {"BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToIdent<TBevelCut>(v)); }},
-        {"BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToInt(v)); }},
-        {"BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToInt(v)); }},
-    };
-    if (!ApplyProperty(setters, *this, name, value))
+    if (!ApplyProperty(Setters(), *this, name, value))
         TWinControl::SetProperty(name, value);
+}
+
+QStringList TPanel::PropertyNames() const
+{
+    return TWinControl::PropertyNames() + NamesOf(Setters());
 }
 
 void TPanel::paintEvent(QPaintEvent* event)

@@ -22,6 +22,7 @@ public:
     QRect ChildArea() const override;
 
     void SetProperty(const QString& name, const QString& value) override;
+    QStringList PropertyNames() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,6 +4,7 @@
 
 #include <QMetaEnum>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -45,6 +46,14 @@ template <class Handler> const Handler& Required(const Handler& handler)
 // The properties one control class adds, by name.
 template <class T>
 using TPropertySetters = std::map<QString, std::function<void(T&, const QString&)>>;
+
+template <class T> QStringList NamesOf(const TPropertySetters<T>& setters)
+{
+    QStringList names;
+    for (const auto& entry : setters)
+        names << entry.first;
+    return names;
+}
 
 // Applies a property from a class's table; false when the class has no such property.
 template <class T>

@@ -5,6 +5,21 @@
 
 #include <algorithm>
 
+namespace {
+
+const TPropertySetters<TWinControl>& Setters()
+{
+    static const TPropertySetters<TWinControl> setters = {
+        {"TabOrder",
+         [](TWinControl& c, const QString& v) { c.SetTabOrder(PropertyText::ToInt(v)); }},
+        {"TabStop",
+         [](TWinControl& c, const QString& v) { c.SetTabStop(PropertyText::ToBool(v)); }},
+    };
+    return setters;
+}
+
+} // namespace
+
 TWinControl::TWinControl(TComponent* owner) : TControl(owner)
 {
 }
@@ -118,14 +133,13 @@ void TWinControl::CollectTabStops(std::vector<TWinControl*>& stops) const
 
 void TWinControl::SetProperty(const QString& name, const QString& value)
 {
-    static const TPropertySetters<TWinControl> setters = {
-        {"TabOrder",
-         [](TWinControl& c, const QString& v) { c.SetTabOrder(PropertyText::ToInt(v)); }},
-        {"TabStop",
-         [](TWinControl& c, const QString& v) { c.SetTabStop(PropertyText::ToBool(v)); }},
-    };
-    if (!ApplyProperty(setters, *this, name, value))
+    if (!ApplyProperty(Setters(), *this, name, value))
         TControl::SetProperty(name, value);
+}
+
+QStringList TWinControl::PropertyNames() const
+{
+    return TControl::PropertyNames() + NamesOf(Setters());
 }
 
 void TWinControl::SetEvent(const QString& name, const TBoundMethod& method)
