@@ -7,23 +7,22 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh display
 scripts/build.sh -- talvoreth close-x11-window
 source scripts/virtual-display.sh
+source scripts/toolbar.sh
 
-# Random ("随机"), the tool bar's second button, has its middle at (115, 57) in the window.
 press_random() {
-  xdotool mousemove --window "$1" 115 57 click 1
+  click_control "$1" random
 }
 
-# Seeds the board with a soup of 3000 (edt2 at 175, 57) that stays busy,
-# starts a run of 300 generations (edt1 at 311, 57, Evolve at 381, 57) and
-# screenshots the window about ten times a second for 4 s; then makes them an
-# animated GIF at the pace they were taken.
+# Seeds the board with a soup of 3000 that stays busy, starts a run of 300
+# generations and screenshots the window about ten times a second for 4 s;
+# then makes them an animated GIF at the pace they were taken.
 record_run() {
   local window=$1 frames delays=() start last now
   frames=$(mktemp -d)
-  xdotool mousemove --window "$window" 175 57 click 1 key ctrl+a type 3000
+  type_into "$window" seeds 3000
   press_random "$window"
-  xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type 300
-  xdotool mousemove --window "$window" 381 57 click 1
+  type_into "$window" generations 300
+  click_control "$window" evolve
   # GIF delays are in hundredths of a second.
   start=$(($(date +%s%N) / 10000000))
   last=$start

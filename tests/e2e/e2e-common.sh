@@ -1,7 +1,8 @@
 # What the end-to-end tests share: a scratch folder, the program under test
-# started with its standard error kept, and failures that show why. Source
-# this file at the top of a test.
+# started with its standard error kept, failures that show why, and where the
+# window's controls and board lie. Source this file at the top of a test.
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-display.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/toolbar.sh"
 
 work=$(mktemp -d)
 on_exit 'rm -rf "$work"'

@@ -10,8 +10,8 @@ source "$(dirname "$0")/e2e-common.sh"
 pixel() { # prints the colour at x,y of a screenshot as r,g,b
   convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
 }
-count_blue() { # prints how many pure-blue pixels the board image (987 x 616 at 11, 74) has
-  convert "$1" -crop 987x616+11+74 +repage -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \
+count_blue() { # prints how many pure-blue pixels the part of the board in sight has
+  convert "$1" -crop "$BOARD_SHOWN_AT_START" +repage -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \
     -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 count_light() { # prints how many near-white pixels a WxH+X+Y region of the screenshot has
@@ -38,30 +38,34 @@ for edge in "2 300" "1008 300" "500 700"; do
   IFS=, read -r r _ _ <<<"$(pixel "$work/before.png" $edge)"
   [ "$r" -lt 80 ] || fail "no dark edge strip at $edge"
 done
-# The board image starts at (11, 74): grid lines every 5 pixels.
-[ "$(pixel "$work/before.png" 11 74)" = "188,188,188" ] || fail "no grid"
-[ "$(pixel "$work/before.png" 13 76)" = "255,255,255" ] || fail "no blank cell"
-[ "$(pixel "$work/before.png" 16 79)" = "188,188,188" ] || fail "no grid"
+# The board image: grid lines every 5 pixels.
+read -r board_x board_y <<<"$(board_point 0 0)"
+[ "$(pixel "$work/before.png" "$board_x" "$board_y")" = "188,188,188" ] || fail "no grid"
+[ "$(pixel "$work/before.png" $((board_x + 2)) $((board_y + 2)))" = "255,255,255" ] ||
+  fail "no blank cell"
+[ "$(pixel "$work/before.png" $((board_x + 5)) $((board_y + 5)))" = "188,188,188" ] ||
+  fail "no grid"
 
-# The tool bar starts at (11, 41); Random ("随机") is at 76..133 x 4..29 in it.
-xdotool mousemove --window "$window" 115 57 click 1
+click_control "$window" random
 sleep 1
 screenshot "$window" "$work/after.png"
 blue=$(count_blue "$work/after.png")
 [ "$blue" -gt 5000 ] || fail "only $blue blue pixels after Random"
 
-# A million generations: edt1 is at 274..339 x 6..27 and Evolve ("进化") at
-# 341..405 x 4..29 in the tool bar.
-xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type 1000000
-xdotool mousemove --window "$window" 381 57 click 1
+# A million generations.
+type_into "$window" generations 1000000
+click_control "$window" evolve
 sleep 1
 screenshot "$window" "$work/running.png"
-# The status label (511, 10 in the tool bar) now shows the progress text.
-cmp -s <(convert "$work/after.png" -crop 120x14+522+51 rgb:-) \
-       <(convert "$work/running.png" -crop 120x14+522+51 rgb:-) &&
+# The status line now shows the progress text, wider than the label's
+# start-up text.
+read -r status_x status_y <<<"$(control_origin status)"
+status=120x14+$status_x+$status_y
+cmp -s <(convert "$work/after.png" -crop "$status" rgb:-) \
+       <(convert "$work/running.png" -crop "$status" rgb:-) &&
   fail "the status line did not change during the run"
-cmp -s <(convert "$work/after.png" -crop 987x616+11+74 rgb:-) \
-       <(convert "$work/running.png" -crop 987x616+11+74 rgb:-) &&
+cmp -s <(convert "$work/after.png" -crop "$BOARD_SHOWN_AT_START" rgb:-) \
+       <(convert "$work/running.png" -crop "$BOARD_SHOWN_AT_START" rgb:-) &&
   fail "the board on screen did not change during the run"
 
 "$close_window" "$window"

@@ -20,34 +20,38 @@ count_blue() { # prints how many pure-blue pixels the region WxH+X+Y ($2) holds
     -opaque 'rgb(0,0,255)' -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 
+WINDOW_SCALE=2
 start_virtual_display 2560x1600
-QT_SCALE_FACTOR=2 start_program "$program"
+QT_SCALE_FACTOR=$WINDOW_SCALE start_program "$program"
 window=$(wait_for_main_window) || fail "no main window"
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" = 2024 ] && [ "$HEIGHT" = 1406 ] || fail "window is ${WIDTH}x$HEIGHT"
 
-# img1 starts at (11, 74) at scale 1, so at (22, 148) here; its grid lines fall
-# on every fifth board pixel, so every tenth screen pixel, two pixels wide. The
-# region stays well clear of the board's edges and the frame.
+# The board's grid lines fall on every fifth board pixel, so every tenth
+# screen pixel, two pixels wide. The region stays well clear of the board's
+# edges and the frame.
 board=1940x1200+40+170
 screenshot "$window" "$work/before.png"
 found=$(colours "$work/before.png" "$board" | paste -sd' ')
 [ "$found" = "188,188,188 255,255,255" ] ||
   fail "the board holds colours other than grid grey and white: $found"
+# The cell in column 50 and row 30: its middle, and the grid lines left of and
+# above it, at board pixels 250 and 150.
+read -r cell_x cell_y <<<"$(board_cell_centre 50 30)"
+read -r line_x line_y <<<"$(board_point 250 150)"
 for offset in 0 1; do
-  [ "$(pixel "$work/before.png" $((522 + offset)) 454)" = "188,188,188" ] &&
-    [ "$(pixel "$work/before.png" 528 $((448 + offset)))" = "188,188,188" ] ||
-    fail "the grid line at board pixel 100, 60 is not two screen pixels wide"
+  [ "$(pixel "$work/before.png" $((line_x + offset)) "$cell_y")" = "188,188,188" ] &&
+    [ "$(pixel "$work/before.png" "$cell_x" $((line_y + offset)))" = "188,188,188" ] ||
+    fail "the grid line at board pixel 250, 150 is not two screen pixels wide"
 done
 
-# The cell in column 50 and row 30 covers screen pixels 524..531 x 450..457.
-xdotool mousemove --window "$window" 528 454 click 1
+click_cell "$window" 50 30
 sleep 1
 screenshot "$window" "$work/after.png"
-[ "$(pixel "$work/after.png" 528 454)" = "0,0,255" ] ||
-  fail "the cell under the cursor is $(pixel "$work/after.png" 528 454), not blue"
-[ "$(count_blue "$work/after.png" 8x8+524+450)" = 64 ] ||
+[ "$(pixel "$work/after.png" "$cell_x" "$cell_y")" = "0,0,255" ] ||
+  fail "the cell under the cursor is $(pixel "$work/after.png" "$cell_x" "$cell_y"), not blue"
+[ "$(count_blue "$work/after.png" "$(board_cell_rect 50 30)")" = 64 ] ||
   fail "the clicked cell is not blue all over"
 blue=$(count_blue "$work/after.png" "$board")
 [ "$blue" = 64 ] || fail "$blue blue pixels on the board, not one cell's 64"

@@ -17,26 +17,26 @@ start_window_manager
 start_program "$program"
 window=$(wait_for_main_window) || fail "no main window"
 sleep 1
-# The board's 1010 x 668 pixels, at (11, 74) in the window, all in sight.
+# The board's 1010 x 668 pixels all in sight.
 xdotool windowsize "$window" 1100 800
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH $HEIGHT" = "1100 800" ] || fail "the window is ${WIDTH}x$HEIGHT, not 1100x800"
-stop_button() { # prints the pixels of Stop (at 409, 4 in the tool bar at 11, 41) in screenshot $1
-  convert "$1" -crop 60x25+420+45 +repage rgb:- | md5sum
+stop_button() { # prints the pixels of Stop in screenshot $1
+  convert "$1" -crop "$(control_rect stop)" +repage rgb:- | md5sum
 }
 
-# 3000 seeds into edt2 (175, 57), so dense a soup that it goes on changing
-# for the whole run; Random (115, 57), then the generations into edt1 (311, 57).
-xdotool mousemove --window "$window" 175 57 click 1 key ctrl+a type 3000
-xdotool mousemove --window "$window" 115 57 click 1
-xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type "$generations"
+# 3000 seeds, so dense a soup that it goes on changing for the whole run;
+# Random, then the generations.
+type_into "$window" seeds 3000
+click_control "$window" random
+type_into "$window" generations "$generations"
 sleep 0.5
 screenshot "$window" "$work/seed.ppm"
 idle=$(stop_button "$work/seed.ppm")
 
-# Evolve (381, 57); screenshots until Stop is disabled again.
-xdotool mousemove --window "$window" 381 57 click 1
+# Evolve; screenshots until Stop is disabled again.
+click_control "$window" evolve
 started=$(now_ms)
 frames=()
 while :; do
@@ -50,7 +50,8 @@ done
 ms=$((taken - started))
 ((ms > 1000 && ms < 6000)) || fail "the run took $ms ms"
 
-shown=$("$board_generations" 11 74 133 202 "$generations" "$work/seed.ppm" "${frames[@]}")
+read -r board_x board_y <<<"$(board_point 0 0)"
+shown=$("$board_generations" "$board_x" "$board_y" 133 202 "$generations" "$work/seed.ppm" "${frames[@]}")
 [ "$(tail -n 1 <<<"$shown")" = "$generations" ] ||
   fail "the last screenshot does not show generation $generations:" $shown
 half_done=$(grep -c -- - <<<"$shown" || true)

@@ -95,9 +95,9 @@ start
 kill -TERM "$pid"
 expect_clean_exit "$pid" "SIGTERM"
 start
-xdotool mousemove --window "$window" 115 57 click 1
-xdotool mousemove --window "$window" 311 57 click 1 key ctrl+a type 1000000
-xdotool mousemove --window "$window" 381 57 click 1
+click_control "$window" random
+type_into "$window" generations 1000000
+click_control "$window" evolve
 sleep 0.5
 read -r x y _ <<<"$(geometry)"
 drag 300 20 -41 27
