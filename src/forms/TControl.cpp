@@ -60,10 +60,10 @@ const TPropertySetters<TControl>& ControlSetters()
 {
     using namespace PropertyText;
     static const TPropertySetters<TControl> setters = {
-        {"Left", [](TControl& c, const QString& v) { c.SetLeft(ToInt(v)); }},
-        {"Top", [](TControl& c, const QString& v) { c.SetTop(ToInt(v)); }},
-        {"Width", [](TControl& c, const QString& v) { c.SetWidth(ToInt(v)); }},
-        {"Height", [](TControl& c, const QString& v) { c.SetHeight(ToInt(v)); }},
+        {"Left", [](TControl& c, const QString& v) { c.SetLeft(ToPixels(v)); }},
+        {"Top", [](TControl& c, const QString& v) { c.SetTop(ToPixels(v)); }},
+        {"Width", [](TControl& c, const QString& v) { c.SetWidth(ToPixels(v)); }},
+        {"Height", [](TControl& c, const QString& v) { c.SetHeight(ToPixels(v)); }},
         {"Align",
          [](TControl& c, const QString& v) {
              c.SetAlign(static_cast<TAlign>(ToIdent(v, {{"alNone", alNone},
@@ -101,7 +101,7 @@ const TPropertySetters<TControl>& ControlSetters()
         {"Caption", [](TControl& c, const QString& v) { c.SetCaption(v); }},
         {"AccessibleName", [](TControl& c, const QString& v) { c.SetAccessibleName(v); }},
         {"Font.Name", FontSetter([](TFont& f, const QString& v) { f.Name = v; })},
-        {"Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToInt(v); })},
+        {"Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToPixels(v); })},
         {"Font.Charset", FontSetter([](TFont& f, const QString& v) { f.Charset = v; })},
         {"Font.Color", FontSetter([](TFont& f, const QString& v) { f.Color = ToColor(v); })},
         {"Font.Style", FontSetter([](TFont& f, const QString& v) {
@@ -112,26 +112,6 @@ const TPropertySetters<TControl>& ControlSetters()
          })},
     };
     return setters;
-}
-
-// One axis of a bounds rectangle: a start above the int minimum and an
-// extent, not negative, that keeps the last pixel within the int range.
-void FitAxis(int& start, int& extent)
-{
-    start = std::max(start, std::numeric_limits<int>::min() + 1);
-    extent = std::max(extent, 0);
-    if (start > 0)
-        extent = std::min(extent, std::numeric_limits<int>::max() - start + 1);
-}
-
-QRect RepresentableBounds(int left, int top, int width, int height)
-{
-    FitAxis(left, width);
-    FitAxis(top, height);
-    // QRect(left, top, width, height) would add before it subtracts one.
-    return QRect(QPoint(left, top),
-                 QPoint(static_cast<int>(left + static_cast<long long>(width) - 1),
-                        static_cast<int>(top + static_cast<long long>(height) - 1)));
 }
 
 } // namespace
@@ -195,7 +175,12 @@ void TControl::SetParent(TWinControl* parent)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    const QRect bounds = RepresentableBounds(left, top, width, height);
+    // Bounds that code works out get the range a description's numbers are
+    // read into (PropertyText::ToPixels), here where they all pass.
+    const QRect bounds(std::clamp(left, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                       std::clamp(top, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                       std::clamp(width, 0, QWIDGETSIZE_MAX),
+                       std::clamp(height, 0, QWIDGETSIZE_MAX));
     if (bounds == FBounds)
         return;
     const bool resized = bounds.size() != FBounds.size();

@@ -50,8 +50,8 @@ public:
     void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
     void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
-    // A negative size counts as 0. Bounds whose edges would leave the int
-    // range are cut to the nearest that stay within it.
+    // A negative size counts as 0; positions and sizes past QWIDGETSIZE_MAX,
+    // either way, are cut to it.
     virtual void SetBounds(int left, int top, int width, int height);
 
     TAlign Align() const { return FAlign; }

@@ -273,16 +273,16 @@ void TForm::SetProperty(const QString& name, const QString& value)
         {"ClientWidth",
          [](TForm& f, const QString& v) {
              if (f.FReading)
-                 f.FPendingClientWidth = ToInt(v);
+                 f.FPendingClientWidth = ToPixels(v);
              else
-                 f.SetClientWidth(ToInt(v));
+                 f.SetClientWidth(ToPixels(v));
          }},
         {"ClientHeight",
          [](TForm& f, const QString& v) {
              if (f.FReading)
-                 f.FPendingClientHeight = ToInt(v);
+                 f.FPendingClientHeight = ToPixels(v);
              else
-                 f.SetClientHeight(ToInt(v));
+                 f.SetClientHeight(ToPixels(v));
          }},
         {"BorderStyle",
          [](TForm& f, const QString& v) {

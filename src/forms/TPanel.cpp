@@ -152,8 +152,8 @@ void TPanel::SetProperty(const QString& name, const QString& value)
     static const TPropertySetters<TPanel> setters = {
         {"BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToBevel(v)); }},
         {"BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToBevel(v)); }},
-        {"BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToInt(v)); }},
-        {"BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToInt(v)); }},
+        {"BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToPixels(v)); }},
+        {"BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToPixels(v)); }},
     };
     if (!ApplyProperty(setters, *this, name, value))
         TWinControl::SetProperty(name, value);
