@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -116,12 +115,6 @@ const TPropertySetters<TControl>& ControlSetters()
 
 } // namespace
 
-int SaturatedInt(long long value)
-{
-    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
-}
-
 Qt::CursorShape ToQtCursor(TCursor cursor)
 {
     switch (cursor) {
@@ -218,12 +211,12 @@ void TControl::ApplyAnchors(QSize parentSize)
 {
     if (FAlign != alNone || FAnchors == (akLeft | akTop) || !FAnchorParentSize.isValid())
         return;
-    const long long dx = parentSize.width() - FAnchorParentSize.width();
-    const long long dy = parentSize.height() - FAnchorParentSize.height();
-    long long left = FAnchorBounds.left();
-    long long top = FAnchorBounds.top();
-    long long width = FAnchorBounds.width();
-    long long height = FAnchorBounds.height();
+    const int dx = parentSize.width() - FAnchorParentSize.width();
+    const int dy = parentSize.height() - FAnchorParentSize.height();
+    int left = FAnchorBounds.left();
+    int top = FAnchorBounds.top();
+    int width = FAnchorBounds.width();
+    int height = FAnchorBounds.height();
     if (FAnchors & akRight) {
         if (FAnchors & akLeft)
             width += dx;
@@ -237,13 +230,8 @@ void TControl::ApplyAnchors(QSize parentSize)
             top += dy;
     }
     FApplyingAnchors = true;
-    SetSaturatedBounds(left, top, width, height);
+    SetBounds(left, top, width, height);
     FApplyingAnchors = false;
-}
-
-void TControl::SetSaturatedBounds(long long left, long long top, long long width, long long height)
-{
-    SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(width), SaturatedInt(height));
 }
 
 void TControl::RememberAnchorOrigin()

@@ -153,8 +153,6 @@ private:
     bool HearsMouseAt(QPoint at) const;
     void ReleaseCapture();
     void RememberAnchorOrigin();
-    // SetBounds for bounds worked out in 64 bits, each cut to the int range.
-    void SetSaturatedBounds(long long left, long long top, long long width, long long height);
 
     TWinControl* FParent = nullptr;
     QRect FBounds;
@@ -184,7 +182,3 @@ private:
 };
 
 Qt::CursorShape ToQtCursor(TCursor cursor);
-
-// The int nearest to value: coordinates that can add up past the int range
-// are worked out in 64 bits and handed on through this.
-int SaturatedInt(long long value);
