@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -60,10 +59,10 @@ const TPropertySetters<TControl>& ControlSetters()
 {
     using namespace PropertyText;
     static const TPropertySetters<TControl> setters = {
-        {"Left", [](TControl& c, const QString& v) { c.SetLeft(ToInt(v)); }},
-        {"Top", [](TControl& c, const QString& v) { c.SetTop(ToInt(v)); }},
-        {"Width", [](TControl& c, const QString& v) { c.SetWidth(ToInt(v)); }},
-        {"Height", [](TControl& c, const QString& v) { c.SetHeight(ToInt(v)); }},
+        {"Left", [](TControl& c, const QString& v) { c.SetLeft(ToPixels(v)); }},
+        {"Top", [](TControl& c, const QString& v) { c.SetTop(ToPixels(v)); }},
+        {"Width", [](TControl& c, const QString& v) { c.SetWidth(ToPixels(v)); }},
+        {"Height", [](TControl& c, const QString& v) { c.SetHeight(ToPixels(v)); }},
         {"Align", [](TControl& c, const QString& v) { c.SetAlign(ToIdent<TAlign>(v)); }},
         {"Anchors", [](TControl& c, const QString& v) { c.SetAnchors(ToSet<TAnchorKind>(v)); }},
         {"Visible", [](TControl& c, const QString& v) { c.SetVisible(ToBool(v)); }},
@@ -78,7 +77,7 @@ const TPropertySetters<TControl>& ControlSetters()
         {"Caption", [](TControl& c, const QString& v) { c.SetCaption(v); }},
         {"AccessibleName", [](TControl& c, const QString& v) { c.SetAccessibleName(v); }},
         {"Font.Name", FontSetter([](TFont& f, const QString& v) { f.Name = v; })},
-        {"Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToInt(v); })},
+        {"Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToPixels(v); })},
         {"Font.Charset", FontSetter([](TFont& f, const QString& v) { f.Charset = v; })},
         {"Font.Color", FontSetter([](TFont& f, const QString& v) { f.Color = ToColor(v); })},
         {"Font.Style",
@@ -87,33 +86,7 @@ const TPropertySetters<TControl>& ControlSetters()
     return setters;
 }
 
-// One axis of a bounds rectangle: a start above the int minimum and an
-// extent, not negative, that keeps the last pixel within the int range.
-void FitAxis(int& start, int& extent)
-{
-    start = std::max(start, std::numeric_limits<int>::min() + 1);
-    extent = std::max(extent, 0);
-    if (start > 0)
-        extent = std::min(extent, std::numeric_limits<int>::max() - start + 1);
-}
-
-QRect RepresentableBounds(int left, int top, int width, int height)
-{
-    FitAxis(left, width);
-    FitAxis(top, height);
-    // QRect(left, top, width, height) would add before it subtracts one.
-    return QRect(QPoint(left, top),
-                 QPoint(static_cast<int>(left + static_cast<long long>(width) - 1),
-                        static_cast<int>(top + static_cast<long long>(height) - 1)));
-}
-
 } // namespace
-
-int SaturatedInt(long long value)
-{
-    return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
-}
 
 Qt::CursorShape ToQtCursor(TCursor cursor)
 {
@@ -168,7 +141,12 @@ void TControl::SetParent(TWinControl* parent)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
-    const QRect bounds = RepresentableBounds(left, top, width, height);
+    // Bounds that code works out get the range a description's numbers are
+    // read into (PropertyText::ToPixels), here where they all pass.
+    const QRect bounds(std::clamp(left, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                       std::clamp(top, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                       std::clamp(width, 0, QWIDGETSIZE_MAX),
+                       std::clamp(height, 0, QWIDGETSIZE_MAX));
     if (bounds == FBounds)
         return;
     const bool resized = bounds.size() != FBounds.size();
@@ -206,12 +184,12 @@ void TControl::ApplyAnchors(QSize parentSize)
 {
     if (FAlign != alNone || FAnchors == (akLeft | akTop) || !FAnchorParentSize.isValid())
         return;
-    const long long dx = parentSize.width() - FAnchorParentSize.width();
-    const long long dy = parentSize.height() - FAnchorParentSize.height();
-    long long left = FAnchorBounds.left();
-    long long top = FAnchorBounds.top();
-    long long width = FAnchorBounds.width();
-    long long height = FAnchorBounds.height();
+    const int dx = parentSize.width() - FAnchorParentSize.width();
+    const int dy = parentSize.height() - FAnchorParentSize.height();
+    int left = FAnchorBounds.left();
+    int top = FAnchorBounds.top();
+    int width = FAnchorBounds.width();
+    int height = FAnchorBounds.height();
     if (FAnchors & akRight) {
         if (FAnchors & akLeft)
             width += dx;
@@ -225,13 +203,8 @@ void TControl::ApplyAnchors(QSize parentSize)
             top += dy;
     }
     FApplyingAnchors = true;
-    SetSaturatedBounds(left, top, width, height);
+    SetBounds(left, top, width, height);
     FApplyingAnchors = false;
-}
-
-void TControl::SetSaturatedBounds(long long left, long long top, long long width, long long height)
-{
-    SetBounds(SaturatedInt(left), SaturatedInt(top), SaturatedInt(width), SaturatedInt(height));
 }
 
 void TControl::RememberAnchorOrigin()

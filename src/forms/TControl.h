@@ -36,8 +36,8 @@ public:
     void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
     void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
     void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
-    // A negative size counts as 0. Bounds whose edges would leave the int
-    // range are cut to the nearest that stay within it.
+    // A negative size counts as 0; positions and sizes past QWIDGETSIZE_MAX,
+    // either way, are cut to it.
     virtual void SetBounds(int left, int top, int width, int height);
 
     TAlign Align() const { return FAlign; }
@@ -141,8 +141,6 @@ private:
     bool HearsMouseAt(QPoint at) const;
     void ReleaseCapture();
     void RememberAnchorOrigin();
-    // SetBounds for bounds worked out in 64 bits, each cut to the int range.
-    void SetSaturatedBounds(long long left, long long top, long long width, long long height);
 
     TWinControl* FParent = nullptr;
     QRect FBounds;
@@ -172,7 +170,3 @@ private:
 };
 
 Qt::CursorShape ToQtCursor(TCursor cursor);
-
-// The int nearest to value: coordinates that can add up past the int range
-// are worked out in 64 bits and handed on through this.
-int SaturatedInt(long long value);

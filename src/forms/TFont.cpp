@@ -2,15 +2,12 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 
 QFont TFont::ToQFont() const
 {
     QFont font(Name);
-    // The size is the height's magnitude; INT_MIN's does not fit an int.
-    const long long size = std::llabs(Height);
-    font.setPixelSize(
-        static_cast<int>(std::clamp<long long>(size, 1, std::numeric_limits<int>::max())));
+    // The size is the height's magnitude.
+    font.setPixelSize(std::max(std::abs(Height), 1));
     font.setBold(Style & fsBold);
     font.setItalic(Style & fsItalic);
     font.setUnderline(Style & fsUnderline);

@@ -260,16 +260,16 @@ const TPropertySetters<TForm>& TForm::Setters()
         {"ClientWidth",
          [](TForm& f, const QString& v) {
              if (f.FReading)
-                 f.FPendingClientWidth = ToInt(v);
+                 f.FPendingClientWidth = ToPixels(v);
              else
-                 f.SetClientWidth(ToInt(v));
+                 f.SetClientWidth(ToPixels(v));
          }},
         {"ClientHeight",
          [](TForm& f, const QString& v) {
              if (f.FReading)
-                 f.FPendingClientHeight = ToInt(v);
+                 f.FPendingClientHeight = ToPixels(v);
              else
-                 f.SetClientHeight(ToInt(v));
+                 f.SetClientHeight(ToPixels(v));
          }},
         {"BorderStyle",
          [](TForm& f, const QString& v) { f.SetBorderStyle(ToIdent<TBorderStyle>(v)); }},

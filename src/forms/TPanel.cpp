@@ -11,37 +11,27 @@
 
 namespace {
 
-// Bevel rings are counted in 64 bits: a width from a description can take
-// them far outside the int range of QRect.
+// A run of pixels along one axis, first to last.
 struct TSpan {
-    long long First;
-    long long Last;
+    int First;
+    int Last;
 };
 
 // The pixels QPainter::fillRect covers along one axis from start with the
 // given extent; a negative extent reaches back from start.
-TSpan Covered(long long start, long long extent)
+TSpan Covered(int start, int extent)
 {
     return extent >= 0 ? TSpan{start, start + extent - 1} : TSpan{start + extent, start - 1};
 }
 
 void FillWithin(QPainter& painter, QRect area, TSpan xs, TSpan ys, const QColor& color)
 {
-    const long long left = std::max<long long>(xs.First, area.left());
-    const long long right = std::min<long long>(xs.Last, area.right());
-    const long long top = std::max<long long>(ys.First, area.top());
-    const long long bottom = std::min<long long>(ys.Last, area.bottom());
+    const int left = std::max(xs.First, area.left());
+    const int right = std::min(xs.Last, area.right());
+    const int top = std::max(ys.First, area.top());
+    const int bottom = std::min(ys.Last, area.bottom());
     if (left <= right && top <= bottom)
-        painter.fillRect(QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
-                               QPoint(static_cast<int>(right), static_cast<int>(bottom))),
-                         color);
-}
-
-// rect moved in by inset on every side, without overflow.
-QRect Inset(QRect rect, long long inset)
-{
-    return QRect(QPoint(SaturatedInt(rect.left() + inset), SaturatedInt(rect.top() + inset)),
-                 QPoint(SaturatedInt(rect.right() - inset), SaturatedInt(rect.bottom() - inset)));
+        painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), color);
 }
 
 // Draws a one-bevel frame inside rect and returns the rectangle inside it.
@@ -60,24 +50,24 @@ QRect DrawBevel(QPainter& painter, QRect area, QRect rect, TBevelCut cut, int wi
     const QColor topLeft = cut == bvRaised ? light : cut == bvLowered ? dark : QColor();
     const QColor bottomRight = cut == bvRaised ? dark : cut == bvLowered ? light : QColor();
     if (topLeft.isValid() && !area.isEmpty()) {
-        const long long left = rect.left();
-        const long long top = rect.top();
-        const long long right = rect.right();
-        const long long bottom = rect.bottom();
+        const int left = rect.left();
+        const int top = rect.top();
+        const int right = rect.right();
+        const int bottom = rect.bottom();
         // The rings whose top, bottom, left or right edge lies within area.
-        std::array<std::pair<long long, long long>, 4> rings = {{
+        std::array<std::pair<int, int>, 4> rings = {{
             {area.top() - top, area.bottom() - top},
             {bottom - area.bottom(), bottom - area.top()},
             {area.left() - left, area.right() - left},
             {right - area.right(), right - area.left()},
         }};
         std::sort(rings.begin(), rings.end());
-        long long next = 0;
+        int next = 0;
         for (const auto& [first, last] : rings) {
-            const long long end = std::min<long long>(last, width - 1LL);
-            for (long long k = std::max(first, next); k <= end; ++k) {
-                const long long ringWidth = right - left + 1 - 2 * k;
-                const long long ringHeight = bottom - top + 1 - 2 * k;
+            const int end = std::min(last, width - 1);
+            for (int k = std::max(first, next); k <= end; ++k) {
+                const int ringWidth = right - left + 1 - 2 * k;
+                const int ringHeight = bottom - top + 1 - 2 * k;
                 const TSpan across = Covered(left + k, ringWidth);
                 const TSpan down = Covered(top + k, ringHeight);
                 FillWithin(painter, area, across, {top + k, top + k}, topLeft);
@@ -88,7 +78,7 @@ QRect DrawBevel(QPainter& painter, QRect area, QRect rect, TBevelCut cut, int wi
             next = std::max(next, end + 1);
         }
     }
-    return Inset(rect, std::max(width, 0));
+    return rect.adjusted(width, width, -width, -width);
 }
 
 const TPropertySetters<TPanel>& Setters()
@@ -97,8 +87,8 @@ const TPropertySetters<TPanel>& Setters()
     static const TPropertySetters<TPanel> setters = {
         {"BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToIdent<TBevelCut>(v)); }},
         {"BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToIdent<TBevelCut>(v)); }},
-        {"BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToInt(v)); }},
-        {"BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToInt(v)); }},
+        {"BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToPixels(v)); }},
+        {"BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToPixels(v)); }},
     };
     return setters;
 }
@@ -142,12 +132,12 @@ void TPanel::BordersChanged()
 
 QRect TPanel::ChildArea() const
 {
-    long long inset = FBorderWidth;
+    int inset = FBorderWidth;
     if (FBevelOuter != bvNone)
         inset += FBevelWidth;
     if (FBevelInner != bvNone)
         inset += FBevelWidth;
-    return Inset(TWinControl::ChildArea(), inset);
+    return TWinControl::ChildArea().adjusted(inset, inset, -inset, -inset);
 }
 
 void TPanel::SetProperty(const QString& name, const QString& value)
@@ -167,7 +157,7 @@ void TPanel::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), ToQColor(Color()));
     const QRect area = event->rect() & rect();
     QRect inner = DrawBevel(painter, area, rect(), FBevelOuter, FBevelWidth);
-    inner = Inset(inner, FBorderWidth);
+    inner = inner.adjusted(FBorderWidth, FBorderWidth, -FBorderWidth, -FBorderWidth);
     inner = DrawBevel(painter, area, inner, FBevelInner, FBevelWidth);
     if (!Caption().isEmpty()) {
         painter.setPen(ToQColor(Font().Color));

@@ -2,6 +2,10 @@
 
 #include "forms/Exceptions.h"
 
+#include <QWidget>
+
+#include <algorithm>
+
 namespace PropertyText {
 
 void Invalid()
@@ -16,6 +20,18 @@ int ToInt(const QString& value)
     if (!ok)
         Invalid();
     return result;
+}
+
+// A description's numbers of pixels are bounded here, where they are read, to
+// the range of Qt's widget sizes either way: clamped rather than refused, so
+// that every description that loaded still loads. Negative sizes and widths
+// keep their meaning (no size, or the least a setter allows), and no screen
+// shows a font that many pixels high. With every input within 2^24, the sums
+// of a few of them that layout and painting work out stay far inside int. A
+// text that is no int is still an invalid value.
+int ToPixels(const QString& value)
+{
+    return std::clamp(ToInt(value), -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 bool ToBool(const QString& value)

@@ -14,6 +14,9 @@
 namespace PropertyText {
 
 int ToInt(const QString& value);
+// A position, size, bevel or border width or font height in pixels: an int
+// clamped to at most QWIDGETSIZE_MAX either way.
+int ToPixels(const QString& value);
 bool ToBool(const QString& value);
 TColor ToColor(const QString& value);
 [[noreturn]] void Invalid();

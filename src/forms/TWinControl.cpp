@@ -56,37 +56,39 @@ void TWinControl::AlignControls()
     if (!FHandleAllocated || FAlignDisabled > 0 || FAligning)
         return;
     FAligning = true;
-    // Edges and sizes add up over all the children: they are summed in 64 bits.
+    // Each edge moves on from where SetBounds put the last control, which is
+    // never past QWIDGETSIZE_MAX: the edges stay far inside int however many
+    // children add up their sizes.
     const QRect area = ChildArea();
-    long long left = area.left();
-    long long top = area.top();
-    long long right = area.right() + 1LL;
-    long long bottom = area.bottom() + 1LL;
+    int left = area.left();
+    int top = area.top();
+    int right = area.right() + 1;
+    int bottom = area.bottom() + 1;
     for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* control : FControls) {
             if (!control->Visible() || control->Align() != kind)
                 continue;
-            const long long width = control->Width();
-            const long long height = control->Height();
+            const int width = control->Width();
+            const int height = control->Height();
             switch (kind) {
             case alTop:
-                control->SetSaturatedBounds(left, top, right - left, height);
-                top += height;
+                control->SetBounds(left, top, right - left, height);
+                top = control->Top() + height;
                 break;
             case alBottom:
-                control->SetSaturatedBounds(left, bottom - height, right - left, height);
-                bottom -= height;
+                control->SetBounds(left, bottom - height, right - left, height);
+                bottom = control->Top();
                 break;
             case alLeft:
-                control->SetSaturatedBounds(left, top, width, bottom - top);
-                left += width;
+                control->SetBounds(left, top, width, bottom - top);
+                left = control->Left() + width;
                 break;
             case alRight:
-                control->SetSaturatedBounds(right - width, top, width, bottom - top);
-                right -= width;
+                control->SetBounds(right - width, top, width, bottom - top);
+                right = control->Left();
                 break;
             default:
-                control->SetSaturatedBounds(left, top, right - left, bottom - top);
+                control->SetBounds(left, top, right - left, bottom - top);
                 break;
             }
         }

@@ -2,6 +2,8 @@
 #include "forms/TPanel.h"
 #include "support/ApplicationFixture.h"
 
+#include <vector>
+
 namespace {
 
 class Alignment : public ApplicationFixture {
@@ -87,6 +89,26 @@ TEST_F(Alignment, AnchoredEdgesKeepTheirDistanceToTheParentsEdges)
     FForm.SetBounds(0, 0, 536, 300);
     EXPECT_EQ(stretched->BoundsRect(), QRect(8, 0, 1416, 12));
     EXPECT_EQ(pinned->BoundsRect(), QRect(516, 0, 12, 12));
+}
+
+TEST_F(Alignment, EdgesOfManyAlignedChildrenStopAtTheWidgetRange)
+{
+    // Widths that add up far past the int range: the edges must not wrap around.
+    constexpr int most = QWIDGETSIZE_MAX;
+    std::vector<TPanel*> lefts;
+    std::vector<TPanel*> rights;
+    for (int i = 0; i < 150; ++i) {
+        lefts.push_back(AddPanel(&FForm, alLeft, {0, 0, most, 5}));
+        rights.push_back(AddPanel(&FForm, alRight, {0, 0, most, 5}));
+    }
+    TPanel* client = AddPanel(&FForm, alClient, {0, 0, 5, 5});
+    FForm.HandleNeeded();
+
+    EXPECT_EQ(lefts[1]->BoundsRect(), QRect(most, 0, most, 300));
+    EXPECT_EQ(lefts.back()->BoundsRect(), QRect(most, 0, most, 300));
+    EXPECT_EQ(rights[0]->BoundsRect(), QRect(400 - most, 0, most, 300));
+    EXPECT_EQ(rights.back()->BoundsRect(), QRect(-most, 0, most, 300));
+    EXPECT_EQ(client->BoundsRect(), QRect(most, 0, 0, 300));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "forms/TLabel.h"
 #include "forms/TPanel.h"
 #include "support/ApplicationFixture.h"
+#include "support/TestNames.h"
 
 #include <QFontMetrics>
 
@@ -124,6 +125,10 @@ TEST(DescriptionReader, ReportsWhatItCannotRead)
               "Invalid property value");
     EXPECT_EQ(ReadError(R"(<form><property name="Visible" value="yes"/></form>)"),
               "Invalid property value");
+    EXPECT_EQ(ReadError(R"(<form><property name="Width" value="2147483648"/></form>)"),
+              "Invalid property value");
+    EXPECT_EQ(ReadError(R"(<form><property name="Left" value="12px"/></form>)"),
+              "Invalid property value");
     EXPECT_EQ(ReadError(R"(<form><control class="TTreeView" name="Tree"/></form>)"),
               "Class TTreeView not found");
     EXPECT_EQ(
@@ -165,5 +170,79 @@ TEST(DescriptionReader, ReportsAComponentOfTheWrongClassForItsField)
         EXPECT_EQ(error.Message(), "Field BasePanel does not hold a TLabel");
     }
 }
+
+// A number of pixels as a description gives it, and what the control makes of it.
+struct TPixelValue {
+    const char* Property;
+    const char* Text;
+    int Taken;
+    int (*Read)(const TForm& form);
+};
+
+void PrintTo(const TPixelValue& value, std::ostream* out)
+{
+    *out << value.Property << "=\"" << value.Text << "\" is " << value.Taken;
+}
+
+const TPanel& PanelOf(const TForm& form)
+{
+    return *dynamic_cast<const TPanel*>(form.Controls().front());
+}
+
+class PixelValues : public ::testing::TestWithParam<TPixelValue> {};
+
+// Numbers far beyond any screen still load, cut to the range widgets take.
+TEST_P(PixelValues, AreClampedToTheWidgetRangeWhereTheyAreRead)
+{
+    const TPixelValue& value = GetParam();
+    const bool ofForm = QByteArray(value.Property).startsWith("Client");
+    const QByteArray property =
+        QByteArray(R"(<property name=")") + value.Property + R"(" value=")" + value.Text + R"("/>)";
+    TForm form(nullptr);
+    TDescriptionReader(form).Read(ofForm ? "<form>" + property + "</form>"
+                                         : R"(<form><control class="TPanel" name="P">)" + property +
+                                               "</control></form>");
+    EXPECT_EQ(value.Read(form), value.Taken);
+}
+
+constexpr int Most = QWIDGETSIZE_MAX;
+
+INSTANTIATE_TEST_SUITE_P(
+    Descriptions, PixelValues,
+    ::testing::Values(
+        TPixelValue{"Left", "-7", -7, [](const TForm& f) { return PanelOf(f).Left(); }},
+        TPixelValue{"Left", "2147483647", Most, [](const TForm& f) { return PanelOf(f).Left(); }},
+        TPixelValue{"Left", "-2147483648", -Most, [](const TForm& f) { return PanelOf(f).Left(); }},
+        TPixelValue{"Top", "2000000000", Most, [](const TForm& f) { return PanelOf(f).Top(); }},
+        TPixelValue{"Top", "-16777216", -Most, [](const TForm& f) { return PanelOf(f).Top(); }},
+        TPixelValue{"Width", "40", 40, [](const TForm& f) { return PanelOf(f).Width(); }},
+        TPixelValue{"Width", "2147483647", Most, [](const TForm& f) { return PanelOf(f).Width(); }},
+        TPixelValue{"Width", "-2147483648", 0, [](const TForm& f) { return PanelOf(f).Width(); }},
+        TPixelValue{"Height", "16777216", Most, [](const TForm& f) { return PanelOf(f).Height(); }},
+        TPixelValue{"Height", "-5", 0, [](const TForm& f) { return PanelOf(f).Height(); }},
+        TPixelValue{"ClientWidth", "2147483647", Most,
+                    [](const TForm& f) { return f.ClientWidth(); }},
+        TPixelValue{"ClientWidth", "-2147483648", 0,
+                    [](const TForm& f) { return f.ClientWidth(); }},
+        TPixelValue{"ClientHeight", "2000000000", Most,
+                    [](const TForm& f) { return f.ClientHeight(); }},
+        TPixelValue{"BevelWidth", "2147483647", Most,
+                    [](const TForm& f) { return PanelOf(f).BevelWidth(); }},
+        TPixelValue{"BevelWidth", "-2147483648", 1,
+                    [](const TForm& f) { return PanelOf(f).BevelWidth(); }},
+        TPixelValue{"BorderWidth", "2147483647", Most,
+                    [](const TForm& f) { return PanelOf(f).BorderWidth(); }},
+        TPixelValue{"BorderWidth", "-2147483648", 0,
+                    [](const TForm& f) { return PanelOf(f).BorderWidth(); }},
+        TPixelValue{"Font.Height", "-11", -11,
+                    [](const TForm& f) { return PanelOf(f).Font().Height; }},
+        TPixelValue{"Font.Height", "-2147483648", -Most,
+                    [](const TForm& f) { return PanelOf(f).Font().Height; }},
+        TPixelValue{"Font.Height", "2147483647", Most,
+                    [](const TForm& f) { return PanelOf(f).Font().Height; }}),
+    [](const ::testing::TestParamInfo<TPixelValue>& info) {
+        return TestNameOf(QString::fromUtf8(info.param.Property) +
+                          QString::fromUtf8(info.param.Text));
+    });
 
 } // namespace
