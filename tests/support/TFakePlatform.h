@@ -1,7 +1,7 @@
 #pragma once
 
-#include "support/TFakeFrameClock.h"
 #include "platform/TPlatform.h"
+#include "support/TFakeFrameClock.h"
 
 #include <functional>
 #include <vector>
