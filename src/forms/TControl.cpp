@@ -55,37 +55,6 @@ template <class Apply> auto FontSetter(Apply apply)
     };
 }
 
-const TPropertySetters<TControl>& ControlSetters()
-{
-    using namespace PropertyText;
-    static const TPropertySetters<TControl> setters = {
-        {"Left", [](TControl& c, const QString& v) { c.SetLeft(ToPixels(v)); }},
-        {"Top", [](TControl& c, const QString& v) { c.SetTop(ToPixels(v)); }},
-        {"Width", [](TControl& c, const QString& v) { c.SetWidth(ToPixels(v)); }},
-        {"Height", [](TControl& c, const QString& v) { c.SetHeight(ToPixels(v)); }},
-        {"Align", [](TControl& c, const QString& v) { c.SetAlign(ToIdent<TAlign>(v)); }},
-        {"Anchors", [](TControl& c, const QString& v) { c.SetAnchors(ToSet<TAnchorKind>(v)); }},
-        {"Visible", [](TControl& c, const QString& v) { c.SetVisible(ToBool(v)); }},
-        {"Enabled", [](TControl& c, const QString& v) { c.SetEnabled(ToBool(v)); }},
-        {"Cursor", [](TControl& c, const QString& v) { c.SetCursor(ToIdent<TCursor>(v)); }},
-        {"Hint", [](TControl& c, const QString& v) { c.SetHint(v); }},
-        {"ShowHint", [](TControl& c, const QString& v) { c.SetShowHint(ToBool(v)); }},
-        {"ParentShowHint", [](TControl& c, const QString& v) { c.SetParentShowHint(ToBool(v)); }},
-        {"ParentFont", [](TControl& c, const QString& v) { c.SetParentFont(ToBool(v)); }},
-        {"ParentColor", [](TControl& c, const QString& v) { c.SetParentColor(ToBool(v)); }},
-        {"Color", [](TControl& c, const QString& v) { c.SetColor(ToColor(v)); }},
-        {"Caption", [](TControl& c, const QString& v) { c.SetCaption(v); }},
-        {"AccessibleName", [](TControl& c, const QString& v) { c.SetAccessibleName(v); }},
-        {"Font.Name", FontSetter([](TFont& f, const QString& v) { f.Name = v; })},
-        {"Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToPixels(v); })},
-        {"Font.Charset", FontSetter([](TFont& f, const QString& v) { f.Charset = v; })},
-        {"Font.Color", FontSetter([](TFont& f, const QString& v) { f.Color = ToColor(v); })},
-        {"Font.Style",
-         FontSetter([](TFont& f, const QString& v) { f.Style = ToSet<TFontStyle>(v); })},
-    };
-    return setters;
-}
-
 } // namespace
 
 Qt::CursorShape ToQtCursor(TCursor cursor)
@@ -417,13 +386,58 @@ void TControl::ReleaseCapture()
 
 void TControl::SetProperty(const QString& name, const QString& value)
 {
-    if (!ApplyProperty(ControlSetters(), *this, name, value))
+    const TPropertySetters& setters = Properties();
+    const auto found = setters.find(name);
+    if (found == setters.end())
         throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
+    found->second(*this, value);
 }
 
 QStringList TControl::PropertyNames() const
 {
-    return NamesOf(ControlSetters());
+    QStringList names;
+    for (const auto& entry : Properties())
+        names << entry.first;
+    return names;
+}
+
+const TPropertySetters& TControl::Properties() const
+{
+    // One table a class, made when a control of the class first reads one.
+    static std::map<const QMetaObject*, TPropertySetters> byClass;
+    TPropertySetters& setters = byClass[metaObject()];
+    if (setters.empty())
+        AddProperties(setters);
+    return setters;
+}
+
+void TControl::AddProperties(TPropertySetters& setters) const
+{
+    using namespace PropertyText;
+    TSettersOf<TControl> add(setters);
+    add("Left", [](TControl& c, const QString& v) { c.SetLeft(ToPixels(v)); });
+    add("Top", [](TControl& c, const QString& v) { c.SetTop(ToPixels(v)); });
+    add("Width", [](TControl& c, const QString& v) { c.SetWidth(ToPixels(v)); });
+    add("Height", [](TControl& c, const QString& v) { c.SetHeight(ToPixels(v)); });
+    add("Align", [](TControl& c, const QString& v) { c.SetAlign(ToIdent<TAlign>(v)); });
+    add("Anchors", [](TControl& c, const QString& v) { c.SetAnchors(ToSet<TAnchorKind>(v)); });
+    add("Visible", [](TControl& c, const QString& v) { c.SetVisible(ToBool(v)); });
+    add("Enabled", [](TControl& c, const QString& v) { c.SetEnabled(ToBool(v)); });
+    add("Cursor", [](TControl& c, const QString& v) { c.SetCursor(ToIdent<TCursor>(v)); });
+    add("Hint", [](TControl& c, const QString& v) { c.SetHint(v); });
+    add("ShowHint", [](TControl& c, const QString& v) { c.SetShowHint(ToBool(v)); });
+    add("ParentShowHint", [](TControl& c, const QString& v) { c.SetParentShowHint(ToBool(v)); });
+    add("ParentFont", [](TControl& c, const QString& v) { c.SetParentFont(ToBool(v)); });
+    add("ParentColor", [](TControl& c, const QString& v) { c.SetParentColor(ToBool(v)); });
+    add("Color", [](TControl& c, const QString& v) { c.SetColor(ToColor(v)); });
+    add("Caption", [](TControl& c, const QString& v) { c.SetCaption(v); });
+    add("AccessibleName", [](TControl& c, const QString& v) { c.SetAccessibleName(v); });
+    add("Font.Name", FontSetter([](TFont& f, const QString& v) { f.Name = v; }));
+    add("Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToPixels(v); }));
+    add("Font.Charset", FontSetter([](TFont& f, const QString& v) { f.Charset = v; }));
+    add("Font.Color", FontSetter([](TFont& f, const QString& v) { f.Color = ToColor(v); }));
+    add("Font.Style",
+        FontSetter([](TFont& f, const QString& v) { f.Style = ToSet<TFontStyle>(v); }));
 }
 
 void TControl::SetEvent(const QString& name, const TBoundMethod& method)

@@ -5,6 +5,7 @@
 #include "forms/TColor.h"
 #include "forms/TComponent.h"
 #include "forms/TFont.h"
+#include "forms/TPropertyReader.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -103,9 +104,12 @@ public:
     bool MouseCapture() const { return FMouseCapture; }
 
     // Description reading: unknown names raise EReadError.
-    virtual void SetProperty(const QString& name, const QString& value);
+    void SetProperty(const QString& name, const QString& value);
     // The names SetProperty takes.
-    virtual QStringList PropertyNames() const;
+    QStringList PropertyNames() const;
+    // Adds the properties the class takes to its bases' ones; a class's own
+    // setter replaces a base's of the same name.
+    virtual void AddProperties(TPropertySetters& setters) const;
     virtual void SetEvent(const QString& name, const TBoundMethod& method);
     // A picture property: the graphic's class and its file.
     virtual void SetGraphicProperty(const QString& name, const QString& graphicClass,
@@ -141,6 +145,7 @@ private:
     bool HearsMouseAt(QPoint at) const;
     void ReleaseCapture();
     void RememberAnchorOrigin();
+    const TPropertySetters& Properties() const;
 
     TWinControl* FParent = nullptr;
     QRect FBounds;

@@ -6,18 +6,6 @@
 
 #include <limits>
 
-namespace {
-
-const TPropertySetters<TEdit>& Setters()
-{
-    static const TPropertySetters<TEdit> setters = {
-        {"Text", [](TEdit& e, const QString& v) { e.SetText(v); }},
-    };
-    return setters;
-}
-
-} // namespace
-
 TEdit::TEdit(TComponent* owner) : TWinControl(owner), FEdit(new QLineEdit(this))
 {
     SetTabStop(true);
@@ -44,15 +32,11 @@ void TEdit::SetAccessibleName(const QString& name)
     FEdit->setAccessibleName(name);
 }
 
-void TEdit::SetProperty(const QString& name, const QString& value)
+void TEdit::AddProperties(TPropertySetters& setters) const
 {
-    if (!ApplyProperty(Setters(), *this, name, value))
-        TWinControl::SetProperty(name, value);
-}
-
-QStringList TEdit::PropertyNames() const
-{
-    return TWinControl::PropertyNames() + NamesOf(Setters());
+    TWinControl::AddProperties(setters);
+    TSettersOf<TEdit> add(setters);
+    add("Text", [](TEdit& e, const QString& v) { e.SetText(v); });
 }
 
 void TEdit::Resized()

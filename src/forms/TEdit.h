@@ -17,8 +17,7 @@ public:
     QWidget* FocusWidget() const override;
     // Names the field itself, which a screen reader reads and types into.
     void SetAccessibleName(const QString& name) override;
-    void SetProperty(const QString& name, const QString& value) override;
-    QStringList PropertyNames() const override;
+    void AddProperties(TPropertySetters& setters) const override;
 
 protected:
     void Resized() override;

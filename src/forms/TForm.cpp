@@ -253,48 +253,33 @@ void TForm::CancelMode()
     Perform(WM_CANCELMODE, 0);
 }
 
-const TPropertySetters<TForm>& TForm::Setters()
+void TForm::AddProperties(TPropertySetters& setters) const
 {
+    TWinControl::AddProperties(setters);
     using namespace PropertyText;
-    static const TPropertySetters<TForm> setters = {
-        {"ClientWidth",
-         [](TForm& f, const QString& v) {
-             if (f.FReading)
-                 f.FPendingClientWidth = ToPixels(v);
-             else
-                 f.SetClientWidth(ToPixels(v));
-         }},
-        {"ClientHeight",
-         [](TForm& f, const QString& v) {
-             if (f.FReading)
-                 f.FPendingClientHeight = ToPixels(v);
-             else
-                 f.SetClientHeight(ToPixels(v));
-         }},
-        {"BorderStyle",
-         [](TForm& f, const QString& v) { f.SetBorderStyle(ToIdent<TBorderStyle>(v)); }},
-        {"BorderIcons",
-         [](TForm& f, const QString& v) { f.SetBorderIcons(ToSet<TBorderIcon>(v)); }},
-        {"Position", [](TForm& f, const QString& v) { f.SetPosition(ToIdent<TPosition>(v)); }},
-        {"WindowState",
-         [](TForm& f, const QString& v) { f.SetWindowState(ToIdent<TWindowState>(v)); }},
-        // Stored by the designer; with the fonts used here nothing needs scaling.
-        {"OldCreateOrder", [](TForm&, const QString& v) { ToBool(v); }},
-        {"PixelsPerInch", [](TForm&, const QString& v) { ToInt(v); }},
-        {"TextHeight", [](TForm&, const QString& v) { ToInt(v); }},
-    };
-    return setters;
-}
-
-void TForm::SetProperty(const QString& name, const QString& value)
-{
-    if (!ApplyProperty(Setters(), *this, name, value))
-        TWinControl::SetProperty(name, value);
-}
-
-QStringList TForm::PropertyNames() const
-{
-    return TWinControl::PropertyNames() + NamesOf(Setters());
+    TSettersOf<TForm> add(setters);
+    add("ClientWidth", [](TForm& f, const QString& v) {
+        if (f.FReading)
+            f.FPendingClientWidth = ToPixels(v);
+        else
+            f.SetClientWidth(ToPixels(v));
+    });
+    add("ClientHeight", [](TForm& f, const QString& v) {
+        if (f.FReading)
+            f.FPendingClientHeight = ToPixels(v);
+        else
+            f.SetClientHeight(ToPixels(v));
+    });
+    add("BorderStyle",
+        [](TForm& f, const QString& v) { f.SetBorderStyle(ToIdent<TBorderStyle>(v)); });
+    add("BorderIcons", [](TForm& f, const QString& v) { f.SetBorderIcons(ToSet<TBorderIcon>(v)); });
+    add("Position", [](TForm& f, const QString& v) { f.SetPosition(ToIdent<TPosition>(v)); });
+    add("WindowState",
+        [](TForm& f, const QString& v) { f.SetWindowState(ToIdent<TWindowState>(v)); });
+    // Stored by the designer; with the fonts used here nothing needs scaling.
+    add("OldCreateOrder", [](TForm&, const QString& v) { ToBool(v); });
+    add("PixelsPerInch", [](TForm&, const QString& v) { ToInt(v); });
+    add("TextHeight", [](TForm&, const QString& v) { ToInt(v); });
 }
 
 void TForm::SetEvent(const QString& name, const TBoundMethod& method)

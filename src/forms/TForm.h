@@ -88,8 +88,7 @@ public:
     TNotifyEvent OnShow;
     TCanResizeEvent OnCanResize;
 
-    void SetProperty(const QString& name, const QString& value) override;
-    QStringList PropertyNames() const override;
+    void AddProperties(TPropertySetters& setters) const override;
     void SetEvent(const QString& name, const TBoundMethod& method) override;
 
     // Sees every translated window message after the framework's own handling.
@@ -109,7 +108,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    static const TPropertySetters<TForm>& Setters();
     void ReadDescription(const QByteArray& description);
     void NotifyLoaded();
     void CenterOnScreen();

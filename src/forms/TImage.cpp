@@ -7,18 +7,6 @@
 
 #include <QPainter>
 
-namespace {
-
-const TPropertySetters<TImage>& Setters()
-{
-    static const TPropertySetters<TImage> setters = {
-        {"AutoSize", [](TImage& i, const QString& v) { i.SetAutoSize(PropertyText::ToBool(v)); }},
-    };
-    return setters;
-}
-
-} // namespace
-
 TImage::TImage(TComponent* owner) : TControl(owner)
 {
     FPicture.OnChange = [this](bool replaced, const QRect& area) {
@@ -42,15 +30,11 @@ void TImage::SetAutoSize(bool autoSize)
     AdjustSize();
 }
 
-void TImage::SetProperty(const QString& name, const QString& value)
+void TImage::AddProperties(TPropertySetters& setters) const
 {
-    if (!ApplyProperty(Setters(), *this, name, value))
-        TControl::SetProperty(name, value);
-}
-
-QStringList TImage::PropertyNames() const
-{
-    return TControl::PropertyNames() + NamesOf(Setters());
+    TControl::AddProperties(setters);
+    TSettersOf<TImage> add(setters);
+    add("AutoSize", [](TImage& i, const QString& v) { i.SetAutoSize(PropertyText::ToBool(v)); });
 }
 
 void TImage::SetGraphicProperty(const QString& name, const QString& graphicClass,

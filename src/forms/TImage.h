@@ -24,8 +24,7 @@ public:
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool autoSize);
 
-    void SetProperty(const QString& name, const QString& value) override;
-    QStringList PropertyNames() const override;
+    void AddProperties(TPropertySetters& setters) const override;
     void SetGraphicProperty(const QString& name, const QString& graphicClass,
                             const QByteArray& data) override;
 

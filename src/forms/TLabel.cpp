@@ -5,21 +5,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-namespace {
-
-const TPropertySetters<TLabel>& Setters()
-{
-    using namespace PropertyText;
-    static const TPropertySetters<TLabel> setters = {
-        {"Alignment", [](TLabel& l, const QString& v) { l.SetAlignment(ToIdent<TAlignment>(v)); }},
-        {"AutoSize", [](TLabel& l, const QString& v) { l.SetAutoSize(ToBool(v)); }},
-        {"Transparent", [](TLabel& l, const QString& v) { l.SetTransparent(ToBool(v)); }},
-    };
-    return setters;
-}
-
-} // namespace
-
 TLabel::TLabel(TComponent* owner) : TControl(owner)
 {
     // An opaque label paints every pixel of its own: Qt need not paint what
@@ -46,15 +31,14 @@ void TLabel::SetTransparent(bool transparent)
     update();
 }
 
-void TLabel::SetProperty(const QString& name, const QString& value)
+void TLabel::AddProperties(TPropertySetters& setters) const
 {
-    if (!ApplyProperty(Setters(), *this, name, value))
-        TControl::SetProperty(name, value);
-}
-
-QStringList TLabel::PropertyNames() const
-{
-    return TControl::PropertyNames() + NamesOf(Setters());
+    TControl::AddProperties(setters);
+    using namespace PropertyText;
+    TSettersOf<TLabel> add(setters);
+    add("Alignment", [](TLabel& l, const QString& v) { l.SetAlignment(ToIdent<TAlignment>(v)); });
+    add("AutoSize", [](TLabel& l, const QString& v) { l.SetAutoSize(ToBool(v)); });
+    add("Transparent", [](TLabel& l, const QString& v) { l.SetTransparent(ToBool(v)); });
 }
 
 void TLabel::Loaded()

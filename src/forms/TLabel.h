@@ -18,8 +18,7 @@ public:
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool transparent);
 
-    void SetProperty(const QString& name, const QString& value) override;
-    QStringList PropertyNames() const override;
+    void AddProperties(TPropertySetters& setters) const override;
     void Loaded() override;
 
 protected:

@@ -81,18 +81,6 @@ QRect DrawBevel(QPainter& painter, QRect area, QRect rect, TBevelCut cut, int wi
     return rect.adjusted(width, width, -width, -width);
 }
 
-const TPropertySetters<TPanel>& Setters()
-{
-    using namespace PropertyText;
-    static const TPropertySetters<TPanel> setters = {
-        {"BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToIdent<TBevelCut>(v)); }},
-        {"BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToIdent<TBevelCut>(v)); }},
-        {"BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToPixels(v)); }},
-        {"BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToPixels(v)); }},
-    };
-    return setters;
-}
-
 } // namespace
 
 TPanel::TPanel(TComponent* owner) : TWinControl(owner)
@@ -140,15 +128,15 @@ QRect TPanel::ChildArea() const
     return TWinControl::ChildArea().adjusted(inset, inset, -inset, -inset);
 }
 
-void TPanel::SetProperty(const QString& name, const QString& value)
+void TPanel::AddProperties(TPropertySetters& setters) const
 {
-    if (!ApplyProperty(Setters(), *this, name, value))
-        TWinControl::SetProperty(name, value);
-}
-
-QStringList TPanel::PropertyNames() const
-{
-    return TWinControl::PropertyNames() + NamesOf(Setters());
+    TWinControl::AddProperties(setters);
+    using namespace PropertyText;
+    TSettersOf<TPanel> add(setters);
+    add("BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToIdent<TBevelCut>(v)); });
+    add("BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToIdent<TBevelCut>(v)); });
+    add("BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToPixels(v)); });
+    add("BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToPixels(v)); });
 }
 
 void TPanel::paintEvent(QPaintEvent* event)

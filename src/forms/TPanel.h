@@ -21,8 +21,7 @@ public:
     // The client rectangle less the border width and each bevel.
     QRect ChildArea() const override;
 
-    void SetProperty(const QString& name, const QString& value) override;
-    QStringList PropertyNames() const override;
+    void AddProperties(TPropertySetters& setters) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

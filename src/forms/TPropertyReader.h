@@ -11,6 +11,8 @@
 
 // Parsing of property values as descriptions store them. Every parser raises
 // EReadError "Invalid property value" for a text it cannot take.
+class TControl;
+
 namespace PropertyText {
 
 int ToInt(const QString& value);
@@ -46,26 +48,21 @@ template <class Handler> const Handler& Required(const Handler& handler)
 
 } // namespace PropertyText
 
-// The properties one control class adds, by name.
-template <class T>
-using TPropertySetters = std::map<QString, std::function<void(T&, const QString&)>>;
+// What a control takes from a description: a setter by property name.
+using TPropertySetters = std::map<QString, std::function<void(TControl&, const QString&)>>;
 
-template <class T> QStringList NamesOf(const TPropertySetters<T>& setters)
-{
-    QStringList names;
-    for (const auto& entry : setters)
-        names << entry.first;
-    return names;
-}
+// Adds setters written for class T, a TControl: add("Name", setter).
+template <class T> class TSettersOf {
+public:
+    explicit TSettersOf(TPropertySetters& setters) : FSetters(setters) {}
 
-// Applies a property from a class's table; false when the class has no such property.
-template <class T>
-bool ApplyProperty(const TPropertySetters<T>& setters, T& target, const QString& name,
-                   const QString& value)
-{
-    const auto found = setters.find(name);
-    if (found == setters.end())
-        return false;
-    found->second(target, value);
-    return true;
-}
+    template <class Set> void operator()(const char* name, Set set)
+    {
+        FSetters[QString::fromLatin1(name)] = [set](TControl& control, const QString& value) {
+            set(static_cast<T&>(control), value);
+        };
+    }
+
+private:
+    TPropertySetters& FSetters;
+};

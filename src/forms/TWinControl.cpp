@@ -5,21 +5,6 @@
 
 #include <algorithm>
 
-namespace {
-
-const TPropertySetters<TWinControl>& Setters()
-{
-    static const TPropertySetters<TWinControl> setters = {
-        {"TabOrder",
-         [](TWinControl& c, const QString& v) { c.SetTabOrder(PropertyText::ToInt(v)); }},
-        {"TabStop",
-         [](TWinControl& c, const QString& v) { c.SetTabStop(PropertyText::ToBool(v)); }},
-    };
-    return setters;
-}
-
-} // namespace
-
 TWinControl::TWinControl(TComponent* owner) : TControl(owner)
 {
 }
@@ -133,15 +118,13 @@ void TWinControl::CollectTabStops(std::vector<TWinControl*>& stops) const
     }
 }
 
-void TWinControl::SetProperty(const QString& name, const QString& value)
+void TWinControl::AddProperties(TPropertySetters& setters) const
 {
-    if (!ApplyProperty(Setters(), *this, name, value))
-        TControl::SetProperty(name, value);
-}
-
-QStringList TWinControl::PropertyNames() const
-{
-    return TControl::PropertyNames() + NamesOf(Setters());
+    TControl::AddProperties(setters);
+    TSettersOf<TWinControl> add(setters);
+    add("TabOrder",
+        [](TWinControl& c, const QString& v) { c.SetTabOrder(PropertyText::ToInt(v)); });
+    add("TabStop", [](TWinControl& c, const QString& v) { c.SetTabStop(PropertyText::ToBool(v)); });
 }
 
 void TWinControl::SetEvent(const QString& name, const TBoundMethod& method)

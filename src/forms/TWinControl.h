@@ -41,8 +41,7 @@ public:
 
     TNotifyEvent OnResize;
 
-    void SetProperty(const QString& name, const QString& value) override;
-    QStringList PropertyNames() const override;
+    void AddProperties(TPropertySetters& setters) const override;
     void SetEvent(const QString& name, const TBoundMethod& method) override;
 
 protected:
