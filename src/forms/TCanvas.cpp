@@ -2,7 +2,6 @@
 
 #include <QImage>
 
-#include <climits>
 #include <cstdlib>
 
 TCanvas::TCanvas(QImage& raster)
@@ -103,13 +102,9 @@ void TCanvas::EndUpdate()
 {
     if (--FUpdateDepth > 0 || !FUpdateRan)
         return;
-    const QRect area =
-        FUpdateLeft <= FUpdateRight
-            ? Clipped(QRect(QPoint(FUpdateLeft, FUpdateTop), QPoint(FUpdateRight, FUpdateBottom)))
-            : QRect();
+    const QRect area = Clipped(FUpdateArea);
     FUpdateRan = false;
-    FUpdateLeft = FUpdateTop = INT_MAX;
-    FUpdateRight = FUpdateBottom = INT_MIN;
+    FUpdateArea = QRect();
     if (OnChange)
         OnChange(area);
 }
@@ -235,26 +230,15 @@ bool TCanvas::FillBox(int x, int y, std::uint32_t brush, Fillable fillable, QRec
 
 QRect TCanvas::Clipped(const QRect& area) const
 {
-    const int left = std::max(area.left(), 0);
-    const int top = std::max(area.top(), 0);
-    const int right = std::min(area.right(), FWidth - 1);
-    const int bottom = std::min(area.bottom(), FHeight - 1);
-    if (area.isEmpty() || left > right || top > bottom)
-        return QRect();
-    return QRect(QPoint(left, top), QPoint(right, bottom));
+    return area.isEmpty() ? QRect() : area.intersected(QRect(0, 0, FWidth, FHeight));
 }
 
 void TCanvas::Changed(const QRect& area)
 {
     if (FUpdateDepth > 0) {
-        // Plain arithmetic, clipped at the end: this runs for every fill.
         FUpdateRan = true;
-        if (!area.isEmpty()) {
-            FUpdateLeft = std::min(FUpdateLeft, area.left());
-            FUpdateTop = std::min(FUpdateTop, area.top());
-            FUpdateRight = std::max(FUpdateRight, area.right());
-            FUpdateBottom = std::max(FUpdateBottom, area.bottom());
-        }
+        if (!area.isEmpty())
+            FUpdateArea |= area;
         return;
     }
     if (OnChange)

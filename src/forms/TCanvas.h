@@ -5,7 +5,6 @@
 #include <QPoint>
 #include <QRect>
 
-#include <climits>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -158,9 +157,6 @@ private:
 
     int FUpdateDepth = 0;
     bool FUpdateRan = false;
-    // The bounds of what the operations since BeginUpdate changed.
-    int FUpdateLeft = INT_MAX;
-    int FUpdateTop = INT_MAX;
-    int FUpdateRight = INT_MIN;
-    int FUpdateBottom = INT_MIN;
+    // What the operations since BeginUpdate changed.
+    QRect FUpdateArea;
 };
