@@ -326,11 +326,6 @@ void TControl::NotifyAccessible(QAccessible::Event change)
     QAccessible::updateAccessibility(&event);
 }
 
-void TControl::BringToFront()
-{
-    raise();
-}
-
 void TControl::SendToBack()
 {
     lower();

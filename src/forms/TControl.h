@@ -43,7 +43,6 @@ public:
 
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign align);
-    TAnchors Anchors() const { return FAnchors; }
     void SetAnchors(TAnchors anchors);
 
     bool Visible() const { return FVisible; }
@@ -56,7 +55,6 @@ public:
 
     const QString& Hint() const { return FHint; }
     void SetHint(const QString& hint);
-    bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool showHint);
     bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool parentShowHint);
@@ -84,7 +82,6 @@ public:
     virtual void SetAccessibleName(const QString& name);
     void SetAccessibleDescription(const QString& description);
 
-    void BringToFront();
     void SendToBack();
     // Invalidates the control and paints it before returning, if it shows.
     void Repaint();

@@ -9,9 +9,7 @@ class TPanel : public TWinControl {
 public:
     explicit TPanel(TComponent* owner);
 
-    TBevelCut BevelOuter() const { return FBevelOuter; }
     void SetBevelOuter(TBevelCut bevel);
-    TBevelCut BevelInner() const { return FBevelInner; }
     void SetBevelInner(TBevelCut bevel);
     int BevelWidth() const { return FBevelWidth; }
     void SetBevelWidth(int width);
