@@ -465,16 +465,7 @@ void TControl::RequestAlign()
 
 void TControl::mousePressEvent(QMouseEvent* event)
 {
-    FLastPress = event->globalPosition().toPoint();
-    const QPoint at = event->position().toPoint();
-    Application->Guard([&] {
-        if (event->button() == Qt::LeftButton) {
-            Capture();
-            FClickPending = true;
-        }
-        if (OnMouseDown)
-            OnMouseDown(this, ButtonOf(*event), ShiftStateOf(*event), at.x(), at.y());
-    });
+    Press(*event, false);
 }
 
 void TControl::mouseDoubleClickEvent(QMouseEvent* event)
@@ -482,20 +473,25 @@ void TControl::mouseDoubleClickEvent(QMouseEvent* event)
     // Quick clicks on neighbouring spots (a board's cells are 5 pixels apart)
     // are two presses; only presses close together make a double-click.
     const QPoint offset = event->globalPosition().toPoint() - FLastPress.value_or(QPoint());
-    if (FLastPress && std::max(std::abs(offset.x()), std::abs(offset.y())) > DoubleClickDistance) {
-        mousePressEvent(event);
-        return;
-    }
-    FLastPress = event->globalPosition().toPoint();
-    const QPoint at = event->position().toPoint();
+    Press(*event, !FLastPress ||
+                      std::max(std::abs(offset.x()), std::abs(offset.y())) <= DoubleClickDistance);
+}
+
+void TControl::Press(const QMouseEvent& event, bool doubleClick)
+{
+    FLastPress = event.globalPosition().toPoint();
+    const QPoint at = event.position().toPoint();
     Application->Guard([&] {
-        if (event->button() == Qt::LeftButton) {
+        if (event.button() == Qt::LeftButton) {
             Capture();
-            if (OnDblClick)
+            FClickPending = !doubleClick;
+            if (doubleClick && OnDblClick)
                 OnDblClick(this);
         }
         if (OnMouseDown)
-            OnMouseDown(this, ButtonOf(*event), ShiftStateOf(*event) | ssDouble, at.x(), at.y());
+            OnMouseDown(this, ButtonOf(event),
+                        ShiftStateOf(event) | (doubleClick ? TShiftState(ssDouble) : 0), at.x(),
+                        at.y());
     });
 }
 

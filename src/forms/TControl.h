@@ -138,6 +138,8 @@ protected:
 
 private:
     void UpdateToolTip();
+    // A press, or the second press of a double-click.
+    void Press(const QMouseEvent& event, bool doubleClick);
     void Capture();
     bool HearsMouseAt(QPoint at) const;
     void ReleaseCapture();
