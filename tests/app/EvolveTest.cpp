@@ -99,6 +99,11 @@ struct TRun {
     unsigned NoticeFlags = 0;
 };
 
+void PrintTo(const TRun& run, std::ostream* out)
+{
+    *out << run.Name;
+}
+
 const QString Ready = QStringLiteral("已初始化");
 const QString Unseeded = QStringLiteral("没有初始化,请随机单击空白格后再试!");
 const unsigned ErrorFlags = MB_OK | MB_ICONSTOP;

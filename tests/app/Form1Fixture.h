@@ -16,6 +16,12 @@
 #include <map>
 #include <vector>
 
+// Failures show Qt's strings as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 // A real mouse click on a button, through Qt.
 inline void Press(TBitBtn* button)
 {

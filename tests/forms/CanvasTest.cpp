@@ -151,6 +151,11 @@ struct TBoxFill {
     int Greys;
 };
 
+void PrintTo(const TBoxFill& fill, std::ostream* out)
+{
+    *out << fill.Name;
+}
+
 const TBoxFill BoxFills[] = {
     {"InTheBorderColourStillCoversTheRegion", Grey, {4, 4}, fsBorder, 20 + 16, 20 + 16},
     {"InTheColourAlreadyThereChangesNothing", clWhite, {3, 3}, fsBorder, 12 * 9 - 20, 20},
