@@ -50,34 +50,28 @@ TEST_F(Accessibility, EveryControlReadsAsWhatItIs)
         QWidget* Widget;
         QAccessible::Role Role;
         QString Name;
-        QString Description;
-        bool Showing;
+        bool Showing = true;
+        QString Description = {};
     };
-    const QString none;
     const TReading readings[] = {
-        {"form", Form1, QAccessible::Window, "Talvoreth", none, true},
-        {"lbl1", Form1->lbl1, QAccessible::StaticText, QStringLiteral("个;进化次数:"), none, true},
-        {"status", Form1->lbl2, QAccessible::StaticText, QStringLiteral("已初始化"), none, true},
-        {"version", Form1->lbl3, QAccessible::StaticText, QStringLiteral("版本：1.2"), none, true},
+        {"form", Form1, QAccessible::Window, "Talvoreth"},
+        {"lbl1", Form1->lbl1, QAccessible::StaticText, QStringLiteral("个;进化次数:")},
+        {"status", Form1->lbl2, QAccessible::StaticText, QStringLiteral("已初始化")},
+        {"version", Form1->lbl3, QAccessible::StaticText, QStringLiteral("版本：1.2")},
         {"link", Form1->lbl4, QAccessible::StaticText,
-         QStringLiteral("Quorvel工作室（quorvel.example）"), none, true},
-        {"caption", Form1->CaptionLabel, QAccessible::StaticText, "Talvoreth", none, true},
-        {"edt1", Form1->edt1->FocusWidget(), QAccessible::EditableText, QStringLiteral("进化次数"),
-         none, true},
-        {"edt2", Form1->edt2->FocusWidget(), QAccessible::EditableText, QStringLiteral("随机个数"),
-         none, true},
-        {"minimise", Form1->MinImage, QAccessible::PushButton, QStringLiteral("最小化"), none,
-         true},
-        {"close", Form1->CloseImage, QAccessible::PushButton, QStringLiteral("关闭"), none, true},
-        {"maximise", Form1->MaxImage, QAccessible::PushButton, QStringLiteral("最大化"), none,
-         false},
-        {"restore", Form1->RestoreImage, QAccessible::PushButton, QStringLiteral("还原"), none,
-         false},
-        {"board", Form1->img1, QAccessible::Graphic, QStringLiteral("棋盘"), BoardDescription(0),
-         true},
-        {"edge strip", Form1->LeftImage, QAccessible::Client, none, none, true},
-        {"title picture", Form1->GetFTopLeftImage, QAccessible::Client, none, none, false},
-        {"tool bar", Form1->pnl1, QAccessible::Client, none, none, true},
+         QStringLiteral("Quorvel工作室（quorvel.example）")},
+        {"caption", Form1->CaptionLabel, QAccessible::StaticText, "Talvoreth"},
+        {"edt1", Form1->edt1->FocusWidget(), QAccessible::EditableText, QStringLiteral("进化次数")},
+        {"edt2", Form1->edt2->FocusWidget(), QAccessible::EditableText, QStringLiteral("随机个数")},
+        {"minimise", Form1->MinImage, QAccessible::PushButton, QStringLiteral("最小化")},
+        {"close", Form1->CloseImage, QAccessible::PushButton, QStringLiteral("关闭")},
+        {"maximise", Form1->MaxImage, QAccessible::PushButton, QStringLiteral("最大化"), false},
+        {"restore", Form1->RestoreImage, QAccessible::PushButton, QStringLiteral("还原"), false},
+        {"board", Form1->img1, QAccessible::Graphic, QStringLiteral("棋盘"), true,
+         BoardDescription(0)},
+        {"edge strip", Form1->LeftImage, QAccessible::Client, {}},
+        {"title picture", Form1->GetFTopLeftImage, QAccessible::Client, {}, false},
+        {"tool bar", Form1->pnl1, QAccessible::Client, {}},
     };
     const auto tree = Tree();
     for (const TReading& expected : readings) {

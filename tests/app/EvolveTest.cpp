@@ -7,15 +7,23 @@
 
 namespace {
 
+QString Progress(int generation)
+{
+    return QStringLiteral("进化完成 %1 代.").arg(generation);
+}
+
 class Evolve : public Form1Fixture {
 protected:
     Evolve() { Form1->Show(); }
 
-    // Seeds the cells with Random and keeps a copy of the board to evolve apart.
+    // Seeds the cells with Random, unless count is null, and keeps a copy of
+    // the board to evolve apart.
     void SeedAndRemember(const char* count)
     {
-        Form1->edt2->SetText(count);
-        Press(Form1->btn3);
+        if (count) {
+            Form1->edt2->SetText(count);
+            Press(Form1->btn3);
+        }
         FReference = std::make_unique<TBitmap>(1010, 668);
         FReferenceBoard.DrawGrid(FReference->Canvas(), 1010, 668);
         for (int r = 0; r < FRows; ++r)
@@ -55,9 +63,15 @@ protected:
         EXPECT_FALSE(Form1->btnStop->Enabled());
     }
 
-    QString Progress(int generation) { return QStringLiteral("进化完成 %1 代.").arg(generation); }
-
-    qint64 RefreshNs() const { return TFramePacer(*Form1).RefreshIntervalNs(); }
+    // The clock has seen this many frames, one refresh apart.
+    void ExpectPaced(std::size_t frames)
+    {
+        const std::vector<qint64>& waits = Fake().Clock.Waits;
+        ASSERT_EQ(waits.size(), frames);
+        for (std::size_t k = 1; k < waits.size(); ++k)
+            EXPECT_EQ(waits[k] - waits[k - 1], TFramePacer(*Form1).RefreshIntervalNs())
+                << "frame " << k;
+    }
 
     int FRows = 0;
     int FCols = 0;
@@ -65,75 +79,134 @@ protected:
     std::unique_ptr<TBitmap> FReference;
 };
 
-TEST_F(Evolve, RunsTheCountedGenerationsAndEndsIdle)
+constexpr int Cleared = -1;  // a board with no living cells, and not seeded
+constexpr int Reseeded = -2; // a board seeded anew during the run, so not compared
+
+// One press of Evolve on a board seeded by Random with Seeds (or never seeded,
+// Evolve enabled by hand), with a stop request left over from before, and what
+// the run shows and leaves.
+struct TRun {
+    const char* Name;
+    const char* Seeds;
+    const char* Count;
+    int Pump; // Act runs while this frame of the run shows; 0: before the press
+    void (*Act)();
+    const char* Shown; // the count each frame shows, one refresh apart
+    QString Caption;
+    int Generations; // the board is the seeded one this many generations on; or as above
+    bool StopRequested;
+    QString Notice = {}; // the one message box, if any
+    unsigned NoticeFlags = 0;
+};
+
+void PrintTo(const TRun& run, std::ostream* out)
 {
-    SeedAndRemember("1000");
-    Form1->edt1->SetText("7");
-    QStringList labels;
-    for (int pump = 1; pump <= 7; ++pump)
-        AtPump(pump, [&] {
-            labels << Form1->lbl2->Caption();
-            EXPECT_FALSE(Form1->btnGo->Enabled());
-            EXPECT_TRUE(Form1->btnStop->Enabled());
+    *out << run.Name;
+}
+
+const QString Ready = QStringLiteral("已初始化");
+const QString Unseeded = QStringLiteral("没有初始化,请随机单击空白格后再试!");
+const unsigned ErrorFlags = MB_OK | MB_ICONSTOP;
+
+const TRun Runs[] = {
+    {"RunsTheCountedGenerations", "1000", "7", 0, nullptr, "1 2 3 4 5 6 7", Progress(7), 7, false},
+    {"ZeroGenerationsEndsAtOnce", "1000", "0", 0, nullptr, "", QStringLiteral("进化中..."), 0,
+     false},
+    // Frame k + 1 shows after generation k: Stop pressed while generation 3 shows.
+    {"StopEndsTheRunBeforeTheNextGeneration", "1000", "100", 4, [] { Press(Form1->btnStop); },
+     "1 2 3 4", Progress(4), 3, true},
+    {"ClearEndsTheRun", "1000", "100", 3, [] { Press(Form1->btn4); }, "1 2 3", Ready, Cleared,
+     true},
+    {"StopThenEvolveInTheSameFrameGoesOnRunning", "1000", "6", 2,
+     [] {
+         Press(Form1->btnStop);
+         Form1->edt1->SetText("3");
+         Press(Form1->btnGo);
+         EXPECT_FALSE(Form1->FStopRequested);
+         EXPECT_TRUE(Form1->btnStop->Enabled());
+     },
+     "1 2 2 3", Progress(3), 1 + 3, false},
+    // Generations 1 and 2 of the first count, then four of the second.
+    {"EvolveAfterRandomDuringARunRestartsIt", "1000", "5", 3,
+     [] {
+         Press(Form1->btn3); // re-enables Evolve during the run
+         EXPECT_TRUE(Form1->btnGo->Enabled());
+         Form1->edt1->SetText("4");
+         Press(Form1->btnGo);
+         // Back in the running state at once, counting from 1.
+         EXPECT_FALSE(Form1->btnGo->Enabled());
+         EXPECT_TRUE(Form1->btnStop->Enabled());
+         EXPECT_EQ(Form1->lbl2->Caption(), Progress(1));
+     },
+     "1 2 3 2 3 4", Progress(4), Reseeded, false},
+    {"ABadCountDuringARunChangesNothing", "1000", "3", 2,
+     [] {
+         Press(Form1->btnStop);
+         Form1->edt1->SetText("x");
+         Press(Form1->btnGo);
+         // As Stop left them.
+         EXPECT_TRUE(Form1->FStopRequested);
+         EXPECT_TRUE(Form1->btnGo->Enabled());
+         EXPECT_FALSE(Form1->btnStop->Enabled());
+     },
+     "1 2", Progress(2), 1, true, "'x' is not a valid integer value.", ErrorFlags},
+    {"ABadCountIsReportedAndChangesNothing", "1000", "abc", 0, nullptr, "", Ready, 0, true,
+     "'abc' is not a valid integer value.", ErrorFlags},
+    {"AnUnseededBoardShowsTheNoticeAndChangesNothing", nullptr, "100", 0,
+     [] { Form1->btnGo->SetEnabled(true); }, "", Ready, 0, true, Unseeded, MB_OK},
+    // A window that paints nothing keeps the pace by the clock alone.
+    {"AMinimisedWindowKeepsThePace", "1000", "5", 0, [] { Form1->SetWindowState(wsMinimized); },
+     "1 2 3 4 5", Progress(5), 5, false},
+    {"AHiddenWindowKeepsThePace", "1000", "5", 0, [] { Form1->SetVisible(false); }, "1 2 3 4 5",
+     Progress(5), 5, false},
+};
+
+class EvolveRun : public Evolve, public ::testing::WithParamInterface<TRun> {};
+
+TEST_P(EvolveRun, ShowsEachCountThenEndsIdleWithTheBoardAndNoticeItShould)
+{
+    const TRun& run = GetParam();
+    SeedAndRemember(run.Seeds);
+    Form1->FStopRequested = true;
+    Form1->edt1->SetText(run.Count);
+    if (run.Pump == 0 && run.Act)
+        run.Act();
+    Fake().Clock.Waits.clear();
+    QStringList counts;
+    for (const QString& count : QString(run.Shown).split(' ', Qt::SkipEmptyParts))
+        counts << Progress(count.toInt());
+    QStringList shown;
+    for (int frame = 1; frame <= counts.size(); ++frame)
+        AtPump(frame, [&shown, frame] {
+            shown << Form1->lbl2->Caption();
+            EXPECT_FALSE(Form1->btnGo->Enabled()) << "frame " << frame;
+            EXPECT_TRUE(Form1->btnStop->Enabled()) << "frame " << frame;
         });
+    if (run.Pump > 0)
+        AtPump(run.Pump, run.Act);
     Press(Form1->btnGo);
-    EXPECT_EQ(labels.size(), 7);
-    EXPECT_EQ(labels.first(), Progress(1));
-    EXPECT_EQ(Form1->lbl2->Caption(), Progress(7));
+
+    EXPECT_EQ(shown, counts);
+    ExpectPaced(counts.size());
+    EXPECT_EQ(Form1->lbl2->Caption(), run.Caption);
     ExpectIdle();
-    EXPECT_TRUE(BoardIsReferenceAfter(7));
+    EXPECT_EQ(Form1->FStopRequested, run.StopRequested);
+    if (run.Generations >= 0) {
+        EXPECT_TRUE(BoardIsReferenceAfter(run.Generations));
+    } else if (run.Generations == Cleared) {
+        EXPECT_EQ(LivingCells(), 0);
+    }
+    EXPECT_EQ(Form1->FSeeded, run.Seeds && run.Generations != Cleared);
+    ASSERT_EQ(Fake().MessageBoxes.size(), run.Notice.isEmpty() ? 0u : 1u);
+    for (const auto& box : Fake().MessageBoxes) {
+        EXPECT_EQ(box.Text, run.Notice);
+        EXPECT_EQ(box.Caption, "Talvoreth");
+        EXPECT_EQ(box.Flags, run.NoticeFlags);
+    }
 }
 
-TEST_F(Evolve, StopDuringAGenerationEndsTheRunBeforeTheNext)
-{
-    SeedAndRemember("1000");
-    Form1->edt1->SetText("100");
-    // Pump k + 1 runs after generation k: Stop pressed during generation 3.
-    AtPump(4, [] { Press(Form1->btnStop); });
-    Press(Form1->btnGo);
-    EXPECT_EQ(Form1->lbl2->Caption(), Progress(4));
-    ExpectIdle();
-    EXPECT_TRUE(BoardIsReferenceAfter(3));
-}
-
-TEST_F(Evolve, ZeroGenerationsEndsAtOnce)
-{
-    SeedAndRemember("1000");
-    Form1->edt1->SetText("0");
-    Press(Form1->btnGo);
-    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("进化中..."));
-    ExpectIdle();
-    EXPECT_TRUE(BoardIsReferenceAfter(0));
-}
-
-TEST_F(Evolve, AnUnseededBoardShowsTheNoticeAndChangesNothing)
-{
-    Form1->btnGo->SetEnabled(true);
-    Form1->FStopRequested = true;
-    Press(Form1->btnGo);
-    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
-    const auto& box = Fake().MessageBoxes[0];
-    EXPECT_EQ(box.Text, QStringLiteral("没有初始化,请随机单击空白格后再试!"));
-    EXPECT_EQ(box.Caption, "Talvoreth");
-    EXPECT_EQ(box.Flags, MB_OK);
-    EXPECT_TRUE(Form1->FStopRequested);
-    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
-    ExpectIdle();
-}
-
-TEST_F(Evolve, ABadCountIsReportedAndChangesNothing)
-{
-    SeedAndRemember("1000");
-    Form1->FStopRequested = true;
-    Form1->edt1->SetText("abc");
-    Press(Form1->btnGo);
-    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
-    EXPECT_EQ(Fake().MessageBoxes[0].Text, "'abc' is not a valid integer value.");
-    EXPECT_TRUE(Form1->FStopRequested);
-    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
-    ExpectIdle();
-    EXPECT_TRUE(BoardIsReferenceAfter(0));
-}
+INSTANTIATE_TEST_SUITE_P(Evolve, EvolveRun, ::testing::ValuesIn(Runs),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(Evolve, AFailureInsideARunIsReportedAndTheNextRunStartsAndCompletes)
 {
@@ -152,18 +225,6 @@ TEST_F(Evolve, AFailureInsideARunIsReportedAndTheNextRunStartsAndCompletes)
     EXPECT_TRUE(BoardIsReferenceAfter(2 + 5));
 }
 
-TEST_F(Evolve, ClearDuringARunEndsIt)
-{
-    SeedAndRemember("1000");
-    Form1->edt1->SetText("100");
-    AtPump(3, [] { Press(Form1->btn4); });
-    Press(Form1->btnGo);
-    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
-    EXPECT_EQ(LivingCells(), 0);
-    EXPECT_FALSE(Form1->FSeeded);
-    ExpectIdle();
-}
-
 TEST_F(Evolve, ClosingTheWindowEndsTheRunAndThenTheProgram)
 {
     Form1->edt1->SetText("5000");
@@ -174,53 +235,11 @@ TEST_F(Evolve, ClosingTheWindowEndsTheRunAndThenTheProgram)
         Press(Form1->btnGo);
         runReturned = true;
         EXPECT_TRUE(Application->Terminated());
-        EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("进化完成 3 代."));
+        EXPECT_EQ(Form1->lbl2->Caption(), Progress(3));
         EXPECT_TRUE(Form1->isVisible());
     });
     Application->Run();
     EXPECT_TRUE(runReturned);
-}
-
-TEST_F(Evolve, EvolveAfterRandomDuringARunRestartsIt)
-{
-    Form1->edt1->SetText("5");
-    Press(Form1->btn3);
-    QStringList labels;
-    for (int pump = 1; pump <= 6; ++pump)
-        AtPump(pump, [&] { labels << Form1->lbl2->Caption(); });
-    AtPump(3, [&] {
-        Press(Form1->btn3); // re-enables Evolve during the run
-        EXPECT_TRUE(Form1->btnGo->Enabled());
-        Form1->edt1->SetText("4");
-        Press(Form1->btnGo);
-        // Back in the running state at once, counting from 1.
-        EXPECT_FALSE(Form1->btnGo->Enabled());
-        EXPECT_TRUE(Form1->btnStop->Enabled());
-        EXPECT_EQ(Form1->lbl2->Caption(), Progress(1));
-    });
-    Press(Form1->btnGo);
-    // Generations 1 and 2 of the first count, then four of the second.
-    EXPECT_EQ(labels, QStringList({Progress(1), Progress(2), Progress(3), Progress(2), Progress(3),
-                                   Progress(4)}));
-    EXPECT_EQ(Form1->lbl2->Caption(), Progress(4));
-    ExpectIdle();
-}
-
-TEST_F(Evolve, StopThenEvolveInTheSamePumpGoesOnRunning)
-{
-    SeedAndRemember("1000");
-    Form1->edt1->SetText("6");
-    AtPump(2, [&] {
-        Press(Form1->btnStop);
-        Form1->edt1->SetText("3");
-        Press(Form1->btnGo);
-        EXPECT_FALSE(Form1->FStopRequested);
-        EXPECT_TRUE(Form1->btnStop->Enabled());
-    });
-    Press(Form1->btnGo);
-    EXPECT_EQ(Form1->lbl2->Caption(), Progress(3));
-    ExpectIdle();
-    EXPECT_TRUE(BoardIsReferenceAfter(1 + 3));
 }
 
 TEST_F(Evolve, AThousandRestartsNeverNestRuns)
@@ -239,23 +258,6 @@ TEST_F(Evolve, AThousandRestartsNeverNestRuns)
     EXPECT_EQ(restarts, 1000);
     EXPECT_EQ(Form1->lbl2->Caption(), Progress(2));
     ExpectIdle();
-}
-
-TEST_F(Evolve, ABadCountDuringARunChangesNothing)
-{
-    SeedAndRemember("1000");
-    Form1->edt1->SetText("3");
-    AtPump(2, [&] {
-        Press(Form1->btnStop);
-        Form1->edt1->SetText("x");
-        Press(Form1->btnGo);
-        EXPECT_TRUE(Form1->FStopRequested);
-        EXPECT_TRUE(Form1->btnGo->Enabled());
-    });
-    Press(Form1->btnGo);
-    EXPECT_EQ(Form1->lbl2->Caption(), Progress(2));
-    ExpectIdle();
-    EXPECT_TRUE(BoardIsReferenceAfter(1));
 }
 
 TEST_F(Evolve, SequencesAUserMakes)
@@ -287,8 +289,8 @@ TEST_F(Evolve, SequencesAUserMakes)
     EXPECT_EQ(LivingCells(), 0);
     Press(Form1->btnGo);
     ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
-    EXPECT_EQ(Fake().MessageBoxes[0].Text, QStringLiteral("没有初始化,请随机单击空白格后再试!"));
-    EXPECT_EQ(Form1->lbl2->Caption(), QStringLiteral("已初始化"));
+    EXPECT_EQ(Fake().MessageBoxes[0].Text, Unseeded);
+    EXPECT_EQ(Form1->lbl2->Caption(), Ready);
     ExpectIdle();
 }
 
@@ -304,9 +306,7 @@ public:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint)
-            Painted.push_back(
-                {FClock.Waits.size(),
-                 dynamic_cast<TBitmap*>(Form1->img1->Picture().Graphic())->Image().copy()});
+            Painted.push_back({FClock.Waits.size(), Pixels()});
         return false;
     }
 
@@ -346,34 +346,7 @@ TEST_F(Evolve, EveryGenerationIsPaintedOnceInOrderAndShownForOneRefresh)
     }
     EXPECT_EQ(paint, paints.Painted.size()) << "painted more often than the board changed";
     EXPECT_GT(paint, 6u) << "too few generations changed the board to tell";
-    const std::vector<qint64>& frames = Fake().Clock.Waits;
-    ASSERT_EQ(frames.size(), 12u);
-    for (std::size_t k = 1; k < frames.size(); ++k)
-        EXPECT_EQ(frames[k] - frames[k - 1], RefreshNs()) << "frame " << k;
-}
-
-// A window that paints nothing keeps the pace by the clock alone: the run
-// neither stalls nor races.
-TEST_F(Evolve, AWindowOutOfSightKeepsThePace)
-{
-    for (const auto& [name, putOutOfSight] :
-         std::vector<std::pair<const char*, std::function<void()>>>{
-             {"minimised", [] { Form1->SetWindowState(wsMinimized); }},
-             {"hidden", [] { Form1->SetVisible(false); }}}) {
-        SeedAndRemember("1000");
-        putOutOfSight();
-        Fake().Clock.Waits.clear();
-        Form1->edt1->SetText("5");
-        Press(Form1->btnGo);
-        EXPECT_EQ(Form1->lbl2->Caption(), Progress(5)) << name;
-        EXPECT_TRUE(BoardIsReferenceAfter(5)) << name;
-        const std::vector<qint64>& frames = Fake().Clock.Waits;
-        ASSERT_EQ(frames.size(), 5u) << name;
-        for (std::size_t k = 1; k < frames.size(); ++k)
-            EXPECT_EQ(frames[k] - frames[k - 1], RefreshNs()) << name << ", frame " << k;
-        Form1->SetWindowState(wsNormal);
-        Form1->Show();
-    }
+    ExpectPaced(12);
 }
 
 // What a user does while a generation is on screen shows in that same frame,

@@ -16,6 +16,24 @@
 #include <map>
 #include <vector>
 
+// Failures show Qt's strings as text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A real mouse click on a button, through Qt.
+inline void Press(TBitBtn* button)
+{
+    static_cast<QPushButton*>(button->FocusWidget())->click();
+}
+
+// The board's bitmap as it is now.
+inline QImage Pixels(const TForm1* form = Form1)
+{
+    return dynamic_cast<TBitmap*>(form->img1->Picture().Graphic())->Image().copy();
+}
+
 // The real main window, built from its description on the fake platform.
 class Form1Fixture : public ApplicationFixture {
 protected:
@@ -36,22 +54,11 @@ protected:
         return count;
     }
 
-    // A real mouse click on a button, through Qt.
-    static void Press(TBitBtn* button)
-    {
-        static_cast<QPushButton*>(button->FocusWidget())->click();
-    }
-
     // Clicks the board at a point of img1, with the cursor there.
     void ClickBoard(QPoint at)
     {
         Fake().Cursor = Form1->img1->mapToGlobal(at);
         QTest::mouseClick(Form1->img1, Qt::LeftButton, Qt::NoModifier, at);
-    }
-
-    QImage Pixels()
-    {
-        return dynamic_cast<TBitmap*>(Form1->img1->Picture().Graphic())->Image().copy();
     }
 
     // Runs action while the n-th frame of a run from now is on screen, counting

@@ -49,7 +49,6 @@ TEST_F(Canvas, StartsWhiteWithABlackPenAndAWhiteBrush)
     EXPECT_EQ(FCanvas.Pen.Color, clBlack);
     EXPECT_EQ(FCanvas.Brush.Color, clWhite);
     EXPECT_EQ(FCanvas.PenPos, QPoint(0, 0));
-    EXPECT_EQ(&FBitmap.Canvas(), &FCanvas);
 }
 
 TEST_F(Canvas, ReadsOutsideTheRasterAsInvalid)
@@ -140,43 +139,48 @@ TEST_F(Canvas, BorderFillFollowsRegionsOfAnyShape)
     EXPECT_EQ(Count(0x00FF00), 8 * 5 - 4);
 }
 
-TEST_F(Canvas, ABorderFillInTheBorderColourStillCoversTheRegion)
+// A fill of the grey box from DrawBox, or around it, with Brush from At: how
+// many pixels end in the brush's colour and how many stay grey. Every fill
+// notifies, even one that changes nothing.
+struct TBoxFill {
+    const char* Name;
+    TColor Brush;
+    QPoint At;
+    TFillStyle Style;
+    int Brushed;
+    int Greys;
+};
+
+void PrintTo(const TBoxFill& fill, std::ostream* out)
 {
-    DrawBox();
-    FCanvas.Brush.Color = Grey;
-    FCanvas.FillToBorder(4, 4, Grey, fsBorder);
-    EXPECT_EQ(Count(Grey), 20 + 16);
+    *out << fill.Name;
 }
 
-TEST_F(Canvas, FillingWithTheColourAlreadyThereChangesNothing)
-{
-    DrawBox();
-    FCanvas.Brush.Color = clWhite;
-    FCanvas.FillToBorder(3, 3, Grey, fsBorder);
-    EXPECT_EQ(Count(Grey), 20);
-    EXPECT_EQ(Count(clWhite), 12 * 9 - 20);
-}
+const TBoxFill BoxFills[] = {
+    {"InTheBorderColourStillCoversTheRegion", Grey, {4, 4}, fsBorder, 20 + 16, 20 + 16},
+    {"InTheColourAlreadyThereChangesNothing", clWhite, {3, 3}, fsBorder, 12 * 9 - 20, 20},
+    {"OnTheBorderChangesNothing", Blue, {1, 3}, fsBorder, 0, 20},
+    {"LeftOfTheRasterChangesNothing", Blue, {-1, 3}, fsBorder, 0, 20},
+    {"BelowTheRasterChangesNothing", Blue, {3, 9}, fsBorder, 0, 20},
+    {"OfTheSurfaceCoversTheConnectedAreaOfOneColour", Blue, {1, 1}, fsSurface, 20, 0},
+};
 
-TEST_F(Canvas, FillsOnTheBorderOrOutsideChangeNothingButStillNotify)
+class BoxFill : public Canvas, public ::testing::WithParamInterface<TBoxFill> {};
+
+TEST_P(BoxFill, CoversWhatItShouldAndNotifies)
 {
+    const TBoxFill& fill = GetParam();
     DrawBox();
     const int changes = FChanges;
-    FCanvas.Brush.Color = Blue;
-    FCanvas.FillToBorder(1, 3, Grey, fsBorder);
-    FCanvas.FillToBorder(-1, 3, Grey, fsBorder);
-    FCanvas.FillToBorder(3, 9, Grey, fsBorder);
-    EXPECT_EQ(Count(Blue), 0);
-    EXPECT_EQ(FChanges, changes + 3);
+    FCanvas.Brush.Color = fill.Brush;
+    FCanvas.FillToBorder(fill.At.x(), fill.At.y(), Grey, fill.Style);
+    EXPECT_EQ(Count(fill.Brush), fill.Brushed);
+    EXPECT_EQ(Count(Grey), fill.Greys);
+    EXPECT_EQ(FChanges, changes + 1);
 }
 
-TEST_F(Canvas, SurfaceFillCoversTheConnectedAreaOfOneColour)
-{
-    DrawBox();
-    FCanvas.Brush.Color = Blue;
-    FCanvas.FillToBorder(1, 1, Grey, fsSurface);
-    EXPECT_EQ(Count(Blue), 20);
-    EXPECT_EQ(Count(Grey), 0);
-}
+INSTANTIATE_TEST_SUITE_P(Canvas, BoxFill, ::testing::ValuesIn(BoxFills),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(Canvas, ColoursReadBackExactly)
 {

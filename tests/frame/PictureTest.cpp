@@ -44,18 +44,6 @@ QByteArray EncodedJpeg(QSize size, bool progressive = false)
     return data;
 }
 
-// The offset of the first start-of-frame marker's length field.
-int FrameHeaderAt(const QByteArray& jpeg)
-{
-    for (int i = 2; i + 1 < jpeg.size(); ++i)
-        if (static_cast<uchar>(jpeg[i]) == 0xFF &&
-            (static_cast<uchar>(jpeg[i + 1]) & 0xF0) == 0xC0 &&
-            static_cast<uchar>(jpeg[i + 1]) != 0xC4 && static_cast<uchar>(jpeg[i + 1]) != 0xC8 &&
-            static_cast<uchar>(jpeg[i + 1]) != 0xCC)
-            return i + 2;
-    return -1;
-}
-
 QString JpegFailure(const QByteArray& data)
 {
     TJPEGImage image;
@@ -115,8 +103,9 @@ TEST(Jpeg, DamagedDataIsAClearErrorAndNeverAGreyPicture)
 TEST(Jpeg, OversizedHeadersAreRefusedBeforeAnyAllocation)
 {
     const QByteArray good = EncodedJpeg({16, 16});
-    const int frame = FrameHeaderAt(good);
-    ASSERT_GT(frame, 0);
+    // The baseline frame header's length field; at this quality no table before it holds 0xFF.
+    const int frame = good.indexOf("\xFF\xC0") + 2;
+    ASSERT_GT(frame, 2);
     // Length (2), precision (1), height (2), width (2).
     const auto withSize = [&](int width, int height) {
         QByteArray data = good;
