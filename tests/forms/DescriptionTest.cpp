@@ -5,9 +5,11 @@
 #include "forms/TLabel.h"
 #include "forms/TPanel.h"
 #include "support/ApplicationFixture.h"
-#include "support/TestNames.h"
 
 #include <QFontMetrics>
+
+#include <functional>
+#include <map>
 
 namespace {
 
@@ -171,78 +173,60 @@ TEST(DescriptionReader, ReportsAComponentOfTheWrongClassForItsField)
     }
 }
 
-// A number of pixels as a description gives it, and what the control makes of it.
-struct TPixelValue {
-    const char* Property;
-    const char* Text;
-    int Taken;
-    int (*Read)(const TForm& form);
-};
-
-void PrintTo(const TPixelValue& value, std::ostream* out)
-{
-    *out << value.Property << "=\"" << value.Text << "\" is " << value.Taken;
-}
-
-const TPanel& PanelOf(const TForm& form)
-{
-    return *dynamic_cast<const TPanel*>(form.Controls().front());
-}
-
-class PixelValues : public ::testing::TestWithParam<TPixelValue> {};
-
 // Numbers far beyond any screen still load, cut to the range widgets take.
-TEST_P(PixelValues, AreClampedToTheWidgetRangeWhereTheyAreRead)
+TEST(DescriptionReader, ClampsNumbersOfPixelsToTheWidgetRangeWhereItReadsThem)
 {
-    const TPixelValue& value = GetParam();
-    const bool ofForm = QByteArray(value.Property).startsWith("Client");
-    const QByteArray property =
-        QByteArray(R"(<property name=")") + value.Property + R"(" value=")" + value.Text + R"("/>)";
-    TForm form(nullptr);
-    TDescriptionReader(form).Read(ofForm ? "<form>" + property + "</form>"
-                                         : R"(<form><control class="TPanel" name="P">)" + property +
-                                               "</control></form>");
-    EXPECT_EQ(value.Read(form), value.Taken);
+    using TRead = std::function<int(const TForm&, const TPanel&)>;
+    const std::map<QString, TRead> readBack = {
+        {"Left", [](const TForm&, const TPanel& p) { return p.Left(); }},
+        {"Top", [](const TForm&, const TPanel& p) { return p.Top(); }},
+        {"Width", [](const TForm&, const TPanel& p) { return p.Width(); }},
+        {"Height", [](const TForm&, const TPanel& p) { return p.Height(); }},
+        {"ClientWidth", [](const TForm& f, const TPanel&) { return f.ClientWidth(); }},
+        {"ClientHeight", [](const TForm& f, const TPanel&) { return f.ClientHeight(); }},
+        {"BevelWidth", [](const TForm&, const TPanel& p) { return p.BevelWidth(); }},
+        {"BorderWidth", [](const TForm&, const TPanel& p) { return p.BorderWidth(); }},
+        {"Font.Height", [](const TForm&, const TPanel& p) { return p.Font().Height; }},
+    };
+    const int most = QWIDGETSIZE_MAX;
+    const struct {
+        const char* Property;
+        const char* Text;
+        int Taken;
+    } values[] = {
+        {"Left", "-7", -7},
+        {"Left", "2147483647", most},
+        {"Left", "-2147483648", -most},
+        {"Top", "2000000000", most},
+        {"Top", "-16777216", -most},
+        {"Width", "40", 40},
+        {"Width", "2147483647", most},
+        {"Width", "-2147483648", 0},
+        {"Height", "16777216", most},
+        {"Height", "-5", 0},
+        {"ClientWidth", "2147483647", most},
+        {"ClientWidth", "-2147483648", 0},
+        {"ClientHeight", "2000000000", most},
+        {"BevelWidth", "2147483647", most},
+        {"BevelWidth", "-2147483648", 1},
+        {"BorderWidth", "2147483647", most},
+        {"BorderWidth", "-2147483648", 0},
+        {"Font.Height", "-11", -11},
+        {"Font.Height", "-2147483648", -most},
+        {"Font.Height", "2147483647", most},
+    };
+    for (const auto& value : values) {
+        const QByteArray property = QByteArray(R"(<property name=")") + value.Property +
+                                    R"(" value=")" + value.Text + R"("/>)";
+        const bool ofForm = property.contains("Client");
+        TForm form(nullptr);
+        TDescriptionReader(form).Read(R"(<form><control class="TPanel" name="P">)" +
+                                      (ofForm ? QByteArray() : property) + "</control>" +
+                                      (ofForm ? property : QByteArray()) + "</form>");
+        const auto* panel = dynamic_cast<const TPanel*>(form.Controls().front());
+        EXPECT_EQ(readBack.at(value.Property)(form, *panel), value.Taken)
+            << value.Property << "=\"" << value.Text << '"';
+    }
 }
-
-constexpr int Most = QWIDGETSIZE_MAX;
-
-INSTANTIATE_TEST_SUITE_P(
-    Descriptions, PixelValues,
-    ::testing::Values(
-        TPixelValue{"Left", "-7", -7, [](const TForm& f) { return PanelOf(f).Left(); }},
-        TPixelValue{"Left", "2147483647", Most, [](const TForm& f) { return PanelOf(f).Left(); }},
-        TPixelValue{"Left", "-2147483648", -Most, [](const TForm& f) { return PanelOf(f).Left(); }},
-        TPixelValue{"Top", "2000000000", Most, [](const TForm& f) { return PanelOf(f).Top(); }},
-        TPixelValue{"Top", "-16777216", -Most, [](const TForm& f) { return PanelOf(f).Top(); }},
-        TPixelValue{"Width", "40", 40, [](const TForm& f) { return PanelOf(f).Width(); }},
-        TPixelValue{"Width", "2147483647", Most, [](const TForm& f) { return PanelOf(f).Width(); }},
-        TPixelValue{"Width", "-2147483648", 0, [](const TForm& f) { return PanelOf(f).Width(); }},
-        TPixelValue{"Height", "16777216", Most, [](const TForm& f) { return PanelOf(f).Height(); }},
-        TPixelValue{"Height", "-5", 0, [](const TForm& f) { return PanelOf(f).Height(); }},
-        TPixelValue{"ClientWidth", "2147483647", Most,
-                    [](const TForm& f) { return f.ClientWidth(); }},
-        TPixelValue{"ClientWidth", "-2147483648", 0,
-                    [](const TForm& f) { return f.ClientWidth(); }},
-        TPixelValue{"ClientHeight", "2000000000", Most,
-                    [](const TForm& f) { return f.ClientHeight(); }},
-        TPixelValue{"BevelWidth", "2147483647", Most,
-                    [](const TForm& f) { return PanelOf(f).BevelWidth(); }},
-        TPixelValue{"BevelWidth", "-2147483648", 1,
-                    [](const TForm& f) { return PanelOf(f).BevelWidth(); }},
-        TPixelValue{"BorderWidth", "2147483647", Most,
-                    [](const TForm& f) { return PanelOf(f).BorderWidth(); }},
-        TPixelValue{"BorderWidth", "-2147483648", 0,
-                    [](const TForm& f) { return PanelOf(f).BorderWidth(); }},
-        TPixelValue{"Font.Height", "-11", -11,
-                    [](const TForm& f) { return PanelOf(f).Font().Height; }},
-        TPixelValue{"Font.Height", "-2147483648", -Most,
-                    [](const TForm& f) { return PanelOf(f).Font().Height; }},
-        TPixelValue{"Font.Height", "2147483647", Most,
-                    [](const TForm& f) { return PanelOf(f).Font().Height; }}),
-    [](const ::testing::TestParamInfo<TPixelValue>& info) {
-        return TestNameOf(QString::fromUtf8(info.param.Property) +
-                          QString::fromUtf8(info.param.Text));
-    });
 
 } // namespace
