@@ -84,6 +84,12 @@ void PrintFigures(const TFigureReporter& figures, const std::string& platform)
         if (figures.Seconds(benchmark) > 0)
             Print(("paced_" + paced + figure + "_cpu_share").c_str(),
                   figures.Counter(benchmark, "cpu_share"), "%.3f");
+    // A run against the toolkit's own cost of showing its frames; target <= 2.
+    if (figures.Seconds("PacedRun") > 0 && figures.Seconds("PacedRepaint") > 0)
+        Print(("run_" + paced + "vs_repaint_cpu_share").c_str(),
+              figures.Counter("PacedRun", "cpu_share") /
+                  figures.Counter("PacedRepaint", "cpu_share"),
+              "%.2f");
     if (figures.Seconds("StopLatency") > 0)
         Print("stop_latency_ms", figures.Counter("StopLatency", "median_ms"), "%.1f ms");
 }

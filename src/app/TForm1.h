@@ -18,8 +18,8 @@ Q_MOC_INCLUDE("forms/TLabel.h")
 Q_MOC_INCLUDE("forms/TPanel.h")
 
 // The main window: a tool bar over the Life board, inside the skinned frame.
-// The board lives in the pixels of img1's bitmap; the four fields below are
-// all the state it has.
+// The board has no cell array: its cells are the pixels of img1's bitmap, and
+// the form keeps only the grid's counts, the run's flags and the generator.
 class TForm1 : public TNeoForm {
     Q_OBJECT
     Q_PROPERTY(TPanel* pnl1 MEMBER pnl1)

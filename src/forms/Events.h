@@ -24,8 +24,8 @@ using TMouseMoveEvent = std::function<void(TComponent* Sender, TShiftState Shift
 using TCanResizeEvent =
     std::function<void(TComponent* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
 
-// A handler from a form's handler table, bound to the form; exactly one member
-// is set, according to the handler's signature.
+// A form's handler bound to the form; exactly one member is set, the event
+// kind the handler's parameters make it.
 struct TBoundMethod {
     TNotifyEvent Notify;
     TMouseEvent Mouse;

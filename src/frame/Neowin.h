@@ -14,9 +14,9 @@ Q_MOC_INCLUDE("forms/TPanel.h")
 
 // A borderless form that draws its own frame: a title bar of pictures with
 // the caption in white and the window glyphs, picture strips along the left,
-// right and bottom edges that double as resize grips, and a caption that
-// moves the window. A deriving form puts its controls into the rectangle the
-// strips leave free.
+// right and bottom edges, six of its pictures (the top strip too) doubling as
+// resize grips, and a caption that moves the window. A deriving form puts its controls into the
+// rectangle the strips leave free.
 class TNeoForm : public TForm {
     Q_OBJECT
     Q_PROPERTY(TPanel* TopPanel MEMBER TopPanel)
