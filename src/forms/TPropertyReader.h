@@ -9,10 +9,10 @@
 #include <functional>
 #include <map>
 
-// Parsing of property values as descriptions store them. Every parser raises
-// EReadError "Invalid property value" for a text it cannot take.
 class TControl;
 
+// Parsing of property values as descriptions store them. Every parser raises
+// EReadError "Invalid property value" for a text it cannot take.
 namespace PropertyText {
 
 int ToInt(const QString& value);
