@@ -105,7 +105,8 @@ public:
     // The names SetProperty takes.
     QStringList PropertyNames() const;
     // Adds the properties the class takes to its bases' ones; a class's own
-    // setter replaces a base's of the same name.
+    // setter replaces a base's of the same name. A class that overrides this
+    // declares Q_OBJECT: the tables are kept by meta-object.
     virtual void AddProperties(TPropertySetters& setters) const;
     virtual void SetEvent(const QString& name, const TBoundMethod& method);
     // A picture property: the graphic's class and its file.
