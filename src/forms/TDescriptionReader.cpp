@@ -15,9 +15,7 @@
 #include <QXmlStreamReader>
 
 #include <functional>
-#include <initializer_list>
 #include <map>
-#include <vector>
 
 namespace {
 
@@ -79,29 +77,34 @@ TBoundMethod Bind(TForm& form, const QMetaMethod& method)
 {
     QObject* receiver = &form;
     const int index = method.methodIndex();
-    const auto call = [receiver, index](std::initializer_list<void*> arguments) {
-        // Slot 0 is the return value: handlers return nothing.
-        std::vector<void*> frame{nullptr};
-        frame.insert(frame.end(), arguments);
-        QMetaObject::metacall(receiver, QMetaObject::InvokeMetaMethod, index, frame.data());
+    // Qt's argument frame: slot 0 for the return value (handlers return
+    // nothing), then a pointer to each argument.
+    const auto call = [receiver, index](void** frame) {
+        QMetaObject::metacall(receiver, QMetaObject::InvokeMetaMethod, index, frame);
     };
     using Types = QList<QByteArray>;
     const Types types = method.parameterTypes();
     TBoundMethod bound;
     if (types == Types{"TComponent*"})
-        bound.Notify = [call](TComponent* sender) { call({&sender}); };
+        bound.Notify = [call](TComponent* sender) {
+            void* frame[] = {nullptr, &sender};
+            call(frame);
+        };
     else if (types == Types{"TComponent*", "TMouseButton", "TShiftState", "int", "int"})
         bound.Mouse = [call](TComponent* sender, TMouseButton button, TShiftState shift, int x,
                              int y) {
-            call({&sender, &button, &shift, &x, &y});
+            void* frame[] = {nullptr, &sender, &button, &shift, &x, &y};
+            call(frame);
         };
     else if (types == Types{"TComponent*", "TShiftState", "int", "int"})
         bound.MouseMove = [call](TComponent* sender, TShiftState shift, int x, int y) {
-            call({&sender, &shift, &x, &y});
+            void* frame[] = {nullptr, &sender, &shift, &x, &y};
+            call(frame);
         };
     else if (types == Types{"TComponent*", "int&", "int&", "bool&"})
         bound.CanResize = [call](TComponent* sender, int& width, int& height, bool& resize) {
-            call({&sender, &width, &height, &resize});
+            void* frame[] = {nullptr, &sender, &width, &height, &resize};
+            call(frame);
         };
     return bound;
 }
