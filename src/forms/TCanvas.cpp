@@ -2,11 +2,23 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstdlib>
+
+namespace {
+
+std::uint64_t NewVersion()
+{
+    static std::uint64_t last = 0;
+    return ++last;
+}
+
+} // namespace
 
 TCanvas::TCanvas(QImage& raster)
     : FPixels(reinterpret_cast<std::uint32_t*>(raster.bits())), FWidth(raster.width()),
-      FHeight(raster.height()), FStride(static_cast<int>(raster.bytesPerLine() / 4))
+      FHeight(raster.height()), FStride(static_cast<int>(raster.bytesPerLine() / 4)),
+      FVersion(NewVersion())
 {
 }
 
@@ -96,6 +108,15 @@ QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
             [pixel](std::uint32_t p) { return p == pixel; });
     Changed(area);
     return area;
+}
+
+void TCanvas::FillRect(const QRect& rect)
+{
+    const QRect area = Clipped(rect);
+    const std::uint32_t brush = ToPixel(Brush.Color);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill(Line(y) + area.left(), Line(y) + area.right() + 1, brush);
+    Changed(area);
 }
 
 void TCanvas::EndUpdate()
@@ -235,10 +256,17 @@ QRect TCanvas::Clipped(const QRect& area) const
 
 void TCanvas::Changed(const QRect& area)
 {
+    FVersion = NewVersion();
     if (FUpdateDepth > 0) {
         FUpdateRan = true;
-        if (!area.isEmpty())
-            FUpdateArea |= area;
+        // By hand: a run's fills come here thousands of times a frame.
+        if (FUpdateArea.isEmpty())
+            FUpdateArea = area;
+        else if (!area.isEmpty())
+            FUpdateArea.setCoords(std::min(FUpdateArea.left(), area.left()),
+                                  std::min(FUpdateArea.top(), area.top()),
+                                  std::max(FUpdateArea.right(), area.right()),
+                                  std::max(FUpdateArea.bottom(), area.bottom()));
         return;
     }
     if (OnChange)

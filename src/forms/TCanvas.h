@@ -52,11 +52,28 @@ public:
     // (x, y) is outside the raster or not in such a region. Returns the
     // region's bounding rectangle, empty when nothing was filled.
     QRect FillToBorder(int x, int y, TColor color, TFillStyle style);
+    // Fills rect, clipped to the raster, with the brush colour.
+    void FillRect(const QRect& rect);
     // Operations between BeginUpdate and the matching EndUpdate raise no
     // OnChange of their own; the outermost EndUpdate raises one for the union
     // of their rectangles, when any ran.
     void BeginUpdate() { ++FUpdateDepth; }
     void EndUpdate();
+    // BeginUpdate for its lifetime: the change is raised even when a drawing
+    // in between throws.
+    class TUpdateScope {
+    public:
+        explicit TUpdateScope(TCanvas& canvas) : FCanvas(canvas) { FCanvas.BeginUpdate(); }
+        ~TUpdateScope() { FCanvas.EndUpdate(); }
+        TUpdateScope(const TUpdateScope&) = delete;
+        TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+    private:
+        TCanvas& FCanvas;
+    };
+    // Changes with every drawing operation; no two canvases share a value, so
+    // an equal version means an untouched raster.
+    std::uint64_t Version() const { return FVersion; }
 
     bool Contains(int x, int y) const
     {
@@ -155,6 +172,7 @@ private:
     std::vector<TSeed> FFillSeeds;
     std::vector<TSpan> FFillSpans;
 
+    std::uint64_t FVersion;
     int FUpdateDepth = 0;
     bool FUpdateRan = false;
     // What the operations since BeginUpdate changed.
