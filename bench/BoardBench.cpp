@@ -2,7 +2,7 @@
 // through the raster and on a plain cell array; each iteration starts again
 // from the seeded board.
 #include "BenchSeeds.h"
-#include "ReferenceBoard.h"
+#include "board/TCellArray.h"
 
 #include "board/TLifeBoard.h"
 #include "forms/TBitmap.h"
@@ -35,10 +35,10 @@ BENCHMARK(Generation)->Iterations(RunLength)->Unit(benchmark::kMicrosecond);
 
 void ReferenceGeneration(benchmark::State& state)
 {
-    TReferenceBoard board(BoardRows, BoardCols);
+    TCellArray board(BoardRows, BoardCols);
     for (const auto& [r, c] : ThousandSeeds(GrowingSoup))
         board.SetAlive(r, c);
-    const TReferenceBoard seeded = board;
+    const TCellArray seeded = board;
     for (auto _ : state) {
         state.PauseTiming();
         board = seeded;

@@ -2,7 +2,7 @@
 // board's cells are read from each picture (a cell is alive where its sample
 // pixel is pure blue) and compared with the in-place generations of the first
 // picture's board, worked out on a plain cell array.
-#include "ReferenceBoard.h"
+#include "board/TCellArray.h"
 
 #include <QImage>
 
@@ -20,7 +20,7 @@ struct TBoardPlace {
 };
 
 // Reads the board in the picture; false when it cannot be read or is too small.
-bool ReadBoard(const char* file, const TBoardPlace& place, TReferenceBoard& board)
+bool ReadBoard(const char* file, const TBoardPlace& place, TCellArray& board)
 {
     const QImage picture(QString::fromLocal8Bit(file));
     if (picture.width() < place.Left + 5 * place.Cols ||
@@ -48,19 +48,19 @@ int main(int argc, char* argv[])
     const TBoardPlace place{std::atoi(argv[1]), std::atoi(argv[2]), std::atoi(argv[3]),
                             std::atoi(argv[4])};
     const int generations = std::atoi(argv[5]);
-    TReferenceBoard board(place.Rows, place.Cols);
+    TCellArray board(place.Rows, place.Cols);
     if (!ReadBoard(argv[6], place, board)) {
         std::fprintf(stderr, "%s: cannot read the board in %s\n", argv[0], argv[6]);
         return 1;
     }
-    std::vector<TReferenceBoard> evolved{board};
+    std::vector<TCellArray> evolved{board};
     for (int g = 1; g <= generations; ++g) {
         board.Generation();
         evolved.push_back(board);
     }
     int last = 0;
     for (int i = 7; i < argc; ++i) {
-        TReferenceBoard shown(place.Rows, place.Cols);
+        TCellArray shown(place.Rows, place.Cols);
         if (!ReadBoard(argv[i], place, shown)) {
             std::fprintf(stderr, "%s: cannot read the board in %s\n", argv[0], argv[i]);
             return 1;

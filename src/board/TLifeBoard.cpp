@@ -61,18 +61,12 @@ void TLifeBoard::SeedRandom(TCanvas& canvas, int count, const std::function<int(
     }
 }
 
-void TLifeBoard::Generation(TCanvas& canvas)
+void TLifeBoard::PlainGeneration(TCanvas& canvas)
 {
     const int rows = FRowCount;
     const int cols = FColCount;
-    // The fills gather into one change for the whole pass, raised even when
-    // a fill throws.
-    struct TUpdate {
-        TCanvas& Canvas;
-        ~TUpdate() { Canvas.EndUpdate(); }
-    };
-    canvas.BeginUpdate();
-    const TUpdate update{canvas};
+    // The fills gather into one change for the whole pass.
+    const TCanvas::TUpdateScope update(canvas);
     for (int r = 0; r < rows; ++r) {
         // Views into the raster, not copies: a fill shows in them at once.
         const TCanvas::TPixelRow above = canvas.Row(SampleY(r == 0 ? rows - 1 : r - 1));

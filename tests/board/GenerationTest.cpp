@@ -1,7 +1,7 @@
 // Generations on the raster against the in-place rule on a plain cell array
-// (TReferenceBoard, shared with the tools and the benchmarks), cell for cell,
+// (TCellArray, shared with the tools and the benchmarks), cell for cell,
 // and the one change each generation reports against the cells it changed.
-#include "ReferenceBoard.h"
+#include "board/TCellArray.h"
 #include "board/TLifeBoard.h"
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
@@ -49,7 +49,7 @@ struct TLayout {
     }
 
     // The rectangle around the cells that differ between the two boards.
-    QRect ChangedArea(const TReferenceBoard& before, const TReferenceBoard& after) const
+    QRect ChangedArea(const TCellArray& before, const TCellArray& after) const
     {
         QRect area;
         for (int r = 0; r < Rows; ++r)
@@ -76,7 +76,7 @@ void DrawGrid(TLifeBoard& board, TCanvas& canvas, const TLayout& layout)
 }
 
 // The first cell where the raster and the reference differ, or "".
-std::string Difference(const TCanvas& canvas, const TReferenceBoard& reference, int rows, int cols)
+std::string Difference(const TCanvas& canvas, const TCellArray& reference, int rows, int cols)
 {
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
@@ -91,7 +91,7 @@ std::string Difference(const TCanvas& canvas, const TReferenceBoard& reference, 
 
 // A random soup of the given density on the raster and the reference alike.
 void Seed(const TLayout& layout, int percent, std::mt19937& random, TCanvas& canvas,
-          TReferenceBoard& reference)
+          TCellArray& reference)
 {
     for (int r = 0; r < layout.Rows; ++r)
         for (int c = 0; c < layout.Cols; ++c)
@@ -157,7 +157,7 @@ TEST(Generation, FollowsTheReferenceAndReportsTheCellsItChanged)
             DrawGrid(board, bitmap.Canvas(), layout);
             ASSERT_EQ(rows, layout.Rows);
             ASSERT_EQ(cols, layout.Cols);
-            TReferenceBoard reference(rows, cols);
+            TCellArray reference(rows, cols);
             Seed(layout, percent, random, bitmap.Canvas(), reference);
             std::vector<QRect> reported;
             bitmap.Canvas().OnChange = [&](const QRect& area) { reported.push_back(area); };
@@ -165,7 +165,7 @@ TEST(Generation, FollowsTheReferenceAndReportsTheCellsItChanged)
             const int generations = rows * cols > 10000 ? 30 : 6;
             for (int generation = 1; generation <= generations; ++generation) {
                 SCOPED_TRACE("generation " + std::to_string(generation));
-                const TReferenceBoard before = reference;
+                const TCellArray before = reference;
                 reference.Generation();
                 reported.clear();
                 board.Generation(bitmap.Canvas());
@@ -183,6 +183,64 @@ TEST(Generation, FollowsTheReferenceAndReportsTheCellsItChanged)
     }
     EXPECT_GT(changing, 5000);
     EXPECT_GT(stillAndLiving, 300);
+}
+
+// Boards with stray pixels, on grid lines as well as inside cells, where fills
+// take part of a cell or run into other cells, and one more stray drawn in the
+// middle of the run: a run's generations paint every pixel and report every
+// change as the plain pass does.
+TEST(Generation, ARunDoesWhatThePlainPassDoes)
+{
+    std::vector<TLayout> layouts(std::begin(Layouts), std::end(Layouts));
+    std::mt19937 random(31415);
+    for (int i = 0; i < 150; ++i)
+        layouts.push_back(RandomLayout(random));
+    const TColor strays[] = {TLifeBoard::GridColor, TLifeBoard::DeadColor, TLifeBoard::LivingColor,
+                             clBlack};
+    for (const TLayout& layout : layouts) {
+        for (const int damage : {0, 1, 10}) {
+            SCOPED_TRACE(layout.Describe() + ", damage " + std::to_string(damage));
+            const std::mt19937 start = random;
+            random.discard(1);
+            TBitmap plain(layout.Width(), layout.Height());
+            TBitmap run(layout.Width(), layout.Height());
+            int rows = 0;
+            int cols = 0;
+            TLifeBoard plainBoard(rows, cols);
+            TLifeBoard runBoard(rows, cols);
+            std::vector<QRect> plainChanges;
+            std::vector<QRect> runChanges;
+            // The same soup and the same strays on both.
+            std::mt19937 same[2] = {start, start};
+            const auto stray = [&](TCanvas& canvas, std::mt19937& draw) {
+                canvas.Pen.Color = strays[draw() % 4];
+                const int x = static_cast<int>(draw() % layout.Width());
+                const int y = static_cast<int>(draw() % layout.Height());
+                canvas.MovePenTo(x, y);
+                canvas.LineTo(x + 1, y);
+            };
+            for (TBitmap* bitmap : {&plain, &run}) {
+                std::mt19937& draw = same[bitmap == &run];
+                DrawGrid(plainBoard, bitmap->Canvas(), layout);
+                TCellArray unused(layout.Rows, layout.Cols);
+                Seed(layout, 40, draw, bitmap->Canvas(), unused);
+                for (int i = 0; i < damage * layout.Width() * layout.Height() / 100; ++i)
+                    stray(bitmap->Canvas(), draw);
+            }
+            plain.Canvas().OnChange = [&](const QRect& area) { plainChanges.push_back(area); };
+            run.Canvas().OnChange = [&](const QRect& area) { runChanges.push_back(area); };
+            for (int generation = 1; generation <= 6; ++generation) {
+                if (generation == 4) {
+                    stray(plain.Canvas(), same[0]);
+                    stray(run.Canvas(), same[1]);
+                }
+                plainBoard.PlainGeneration(plain.Canvas());
+                runBoard.Generation(run.Canvas());
+                ASSERT_EQ(run.Image(), plain.Image()) << "generation " << generation;
+                ASSERT_EQ(runChanges, plainChanges) << "generation " << generation;
+            }
+        }
+    }
 }
 
 // Records the regions the image is asked to paint.
@@ -209,7 +267,7 @@ TEST_F(ShownBoard, ThePumpRepaintsOnlyTheRectangleOfTheChangedCells)
     int cols = 0;
     TLifeBoard board(rows, cols);
     DrawGrid(board, image.Canvas(), layout);
-    TReferenceBoard reference(rows, cols);
+    TCellArray reference(rows, cols);
     // A soup in a corner of the board: rows 3 to 12, columns 10 to 24.
     std::mt19937 random(11);
     for (int r = 3; r <= 12; ++r)
@@ -228,7 +286,7 @@ TEST_F(ShownBoard, ThePumpRepaintsOnlyTheRectangleOfTheChangedCells)
     for (int generation = 1; generation <= 10; ++generation) {
         SCOPED_TRACE("generation " + std::to_string(generation));
         recorder.Regions.clear();
-        const TReferenceBoard before = reference;
+        const TCellArray before = reference;
         reference.Generation();
         board.Generation(image.Canvas());
         QCoreApplication::processEvents();
