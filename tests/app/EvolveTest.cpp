@@ -1,6 +1,6 @@
 #include "Form1Fixture.h"
 
-#include "forms/TBitmap.h"
+#include "board/TCellArray.h"
 #include "forms/TFramePacer.h"
 
 #include <QTimer>
@@ -17,35 +17,36 @@ protected:
     Evolve() { Form1->Show(); }
 
     // Seeds the cells with Random, unless count is null, and keeps a copy of
-    // the board to evolve apart.
+    // the board's cells to evolve apart.
     void SeedAndRemember(const char* count)
     {
         if (count) {
             Form1->edt2->SetText(count);
             Press(Form1->btn3);
         }
-        FReference = std::make_unique<TBitmap>(1010, 668);
-        FReferenceBoard.DrawGrid(FReference->Canvas(), 1010, 668);
-        for (int r = 0; r < FRows; ++r)
-            for (int c = 0; c < FCols; ++c)
-                if (TLifeBoard::IsAlive(Canvas(), r, c))
-                    TLifeBoard::PaintAt(FReference->Canvas(), TLifeBoard::SampleX(c),
-                                        TLifeBoard::SampleY(r), TLifeBoard::LivingColor);
+        FReference = TCellArray(Form1->FRowCount, Form1->FColCount);
+        for (int r = 0; r < FReference.Rows(); ++r)
+            for (int c = 0; c < FReference.Cols(); ++c)
+                FReference.SetAlive(r, c, TLifeBoard::IsAlive(Canvas(), r, c));
     }
 
     // The remembered board's living cells after n more generations.
     std::vector<bool> ReferenceCellsAfter(int generations)
     {
         for (int g = 0; g < generations; ++g)
-            FReferenceBoard.Generation(FReference->Canvas());
-        return CellsOf(FReference->Image());
+            FReference.Generation();
+        std::vector<bool> cells;
+        for (int r = 0; r < FReference.Rows(); ++r)
+            for (int c = 0; c < FReference.Cols(); ++c)
+                cells.push_back(FReference.Alive(r, c));
+        return cells;
     }
 
     std::vector<bool> CellsOf(const QImage& board) const
     {
         std::vector<bool> cells;
-        for (int r = 0; r < FRows; ++r)
-            for (int c = 0; c < FCols; ++c)
+        for (int r = 0; r < FReference.Rows(); ++r)
+            for (int c = 0; c < FReference.Cols(); ++c)
                 cells.push_back(board.pixel(TLifeBoard::SampleX(c), TLifeBoard::SampleY(r)) ==
                                 qRgb(0, 0, 255));
         return cells;
@@ -73,10 +74,7 @@ protected:
                 << "frame " << k;
     }
 
-    int FRows = 0;
-    int FCols = 0;
-    TLifeBoard FReferenceBoard{FRows, FCols};
-    std::unique_ptr<TBitmap> FReference;
+    TCellArray FReference;
 };
 
 constexpr int Cleared = -1;  // a board with no living cells, and not seeded
