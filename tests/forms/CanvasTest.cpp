@@ -74,11 +74,17 @@ TEST_F(Canvas, RectangleOutlinesWithThePenAndFillsWithTheBrush)
     }
 }
 
-TEST_F(Canvas, RectangleIsClippedAtTheEdges)
+TEST_F(Canvas, RectanglesAndFilledRectanglesAreClippedAtTheEdges)
 {
     FCanvas.Rectangle(-3, -3, 20, 20);
     EXPECT_EQ(Count(clBlack), 0);
     EXPECT_EQ(Count(clWhite), 12 * 9);
+    FCanvas.Brush.Color = Blue;
+    FCanvas.FillRect(QRect(8, 6, 10, 10));
+    FCanvas.FillRect(QRect(-5, -5, 6, 6));
+    EXPECT_EQ(Count(Blue), 4 * 3 + 1);
+    EXPECT_EQ(FCanvas.PixelAt(0, 0), Blue);
+    FCanvas.Brush.Color = clWhite;
     FCanvas.Rectangle(0, 0, 12, 9);
     EXPECT_EQ(Count(clBlack), 2 * 12 + 2 * 7);
 }
