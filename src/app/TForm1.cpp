@@ -8,7 +8,6 @@
 #include "forms/TFramePacer.h"
 #include "forms/TImage.h"
 #include "forms/TLabel.h"
-#include "forms/TPanel.h"
 #include "platform/TPlatform.h"
 
 #include <QRandomGenerator>

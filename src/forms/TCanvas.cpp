@@ -28,15 +28,10 @@ void TCanvas::SetPixel(int x, int y, std::uint32_t pixel)
         Line(y)[x] = pixel;
 }
 
-void TCanvas::FillSpan(int left, int right, int y, std::uint32_t pixel)
+void TCanvas::Fill(const QRect& area, std::uint32_t pixel)
 {
-    if (y < 0 || y >= FHeight)
-        return;
-    left = std::max(left, 0);
-    right = std::min(right, FWidth - 1);
-    std::uint32_t* row = Line(y);
-    for (int x = left; x <= right; ++x)
-        row[x] = pixel;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill(Line(y) + area.left(), Line(y) + area.right() + 1, pixel);
 }
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -45,19 +40,12 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
         std::swap(x1, x2);
     if (y2 < y1)
         std::swap(y1, y2);
-    if (x2 > x1 && y2 > y1) {
-        const std::uint32_t pen = ToPixel(Pen.Color);
-        const std::uint32_t brush = ToPixel(Brush.Color);
-        for (int y = y1 + 1; y < y2 - 1; ++y)
-            FillSpan(x1 + 1, x2 - 2, y, brush);
-        FillSpan(x1, x2 - 1, y1, pen);
-        FillSpan(x1, x2 - 1, y2 - 1, pen);
-        for (int y = y1; y < y2; ++y) {
-            SetPixel(x1, y, pen);
-            SetPixel(x2 - 1, y, pen);
-        }
+    const QRect outer(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1));
+    if (!outer.isEmpty()) {
+        Fill(Clipped(outer), ToPixel(Pen.Color));
+        Fill(Clipped(outer.adjusted(1, 1, -1, -1)), ToPixel(Brush.Color));
     }
-    Changed(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    Changed(outer);
 }
 
 void TCanvas::MovePenTo(int x, int y)
@@ -113,9 +101,7 @@ QRect TCanvas::FillToBorder(int x, int y, TColor color, TFillStyle style)
 void TCanvas::FillRect(const QRect& rect)
 {
     const QRect area = Clipped(rect);
-    const std::uint32_t brush = ToPixel(Brush.Color);
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        std::fill(Line(y) + area.left(), Line(y) + area.right() + 1, brush);
+    Fill(area, ToPixel(Brush.Color));
     Changed(area);
 }
 

@@ -90,16 +90,12 @@ public:
     // outside the raster, and any x outside it, has none of the colours.
     class TPixelRow {
     public:
-        // PixelAt(x, y) == rgb for a plain 0x00BBGGRR colour.
+        // PixelAt(x, y) == rgb for a plain 0x00BBGGRR colour. Between
+        // operations every pixel is opaque, so the whole word compares.
         bool Is(int x, TColor rgb) const
         {
-            return static_cast<unsigned>(x) < FWidth && IsInside(x, rgb);
-        }
-        // The same for an x known to lie inside the raster, on a row inside it.
-        // Between operations every pixel is opaque, so the whole word compares.
-        bool IsInside(int x, TColor rgb) const
-        {
-            return FPixels[x] == (0xFF000000u | SwapRedBlue(rgb));
+            return static_cast<unsigned>(x) < FWidth &&
+                   FPixels[x] == (0xFF000000u | SwapRedBlue(rgb));
         }
 
     private:
@@ -132,7 +128,8 @@ private:
     }
 
     void SetPixel(int x, int y, std::uint32_t pixel);
-    void FillSpan(int left, int right, int y, std::uint32_t pixel);
+    // Fills area, which lies inside the raster.
+    void Fill(const QRect& area, std::uint32_t pixel);
     std::uint32_t* Line(int y) const { return FPixels + static_cast<std::size_t>(y) * FStride; }
     // Fills any region with a scanline fill; boxFillable is the same test for
     // a raster without taken pixels.

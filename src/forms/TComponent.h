@@ -14,7 +14,6 @@ public:
     TComponent(const TComponent&) = delete;
     TComponent& operator=(const TComponent&) = delete;
 
-    TComponent* Owner() const { return FOwner; }
     const QString& Name() const { return FName; }
     void SetName(const QString& name) { FName = name; }
 

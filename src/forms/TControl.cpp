@@ -55,8 +55,6 @@ template <class Apply> auto FontSetter(Apply apply)
     };
 }
 
-} // namespace
-
 Qt::CursorShape ToQtCursor(TCursor cursor)
 {
     switch (cursor) {
@@ -74,6 +72,8 @@ Qt::CursorShape ToQtCursor(TCursor cursor)
         return Qt::ArrowCursor;
     }
 }
+
+} // namespace
 
 TControl::TControl(TComponent* owner) : TComponent(owner)
 {
@@ -350,7 +350,7 @@ void TControl::Click()
 
 void TControl::CancelMode()
 {
-    const bool wasDown = FLeftButtonDown;
+    const bool wasDown = FMouseCapture;
     ReleaseCapture();
     if (wasDown && OnMouseUp)
         OnMouseUp(this, mbLeft, 0, -1, -1);
@@ -359,7 +359,6 @@ void TControl::CancelMode()
 void TControl::Capture()
 {
     FMouseCapture = true;
-    FLeftButtonDown = true;
     Application->SetCaptureControl(this);
 }
 
@@ -373,7 +372,6 @@ bool TControl::HearsMouseAt(QPoint at) const
 void TControl::ReleaseCapture()
 {
     FMouseCapture = false;
-    FLeftButtonDown = false;
     FClickPending = false;
     if (Application && Application->CaptureControl() == this)
         Application->SetCaptureControl(nullptr);

@@ -56,7 +56,6 @@ public:
     const QString& Hint() const { return FHint; }
     void SetHint(const QString& hint);
     void SetShowHint(bool showHint);
-    bool ParentShowHint() const { return FParentShowHint; }
     void SetParentShowHint(bool parentShowHint);
     // Whether the hint shows: the control's own setting or, with
     // ParentShowHint, its parent's.
@@ -71,7 +70,6 @@ public:
     // The parent's colour while ParentColor is set.
     TColor Color() const;
     void SetColor(TColor color);
-    bool ParentColor() const { return FParentColor; }
     void SetParentColor(bool parentColor);
 
     const QString& Caption() const { return FCaption; }
@@ -170,8 +168,5 @@ private:
     // Where the last press of this control was, on the screen.
     std::optional<QPoint> FLastPress;
     bool FMouseCapture = false;
-    bool FLeftButtonDown = false;
     bool FClickPending = false;
 };
-
-Qt::CursorShape ToQtCursor(TCursor cursor);

@@ -71,41 +71,32 @@ QMetaMethod FindHandler(const TForm& form, const QString& name)
     return found;
 }
 
+// Calls the handler through Qt's argument frame: slot 0 for the return value
+// (handlers return nothing), then a pointer to each argument.
+template <class... Args> auto Invoker(QObject* receiver, int index)
+{
+    return [receiver, index](Args... args) {
+        void* frame[] = {nullptr, &args...};
+        QMetaObject::metacall(receiver, QMetaObject::InvokeMetaMethod, index, frame);
+    };
+}
+
 // The handler bound to the form as the event kind its parameters make it; a
 // method of no event's kind binds nothing, which the event refuses.
 TBoundMethod Bind(TForm& form, const QMetaMethod& method)
 {
-    QObject* receiver = &form;
     const int index = method.methodIndex();
-    // Qt's argument frame: slot 0 for the return value (handlers return
-    // nothing), then a pointer to each argument.
-    const auto call = [receiver, index](void** frame) {
-        QMetaObject::metacall(receiver, QMetaObject::InvokeMetaMethod, index, frame);
-    };
     using Types = QList<QByteArray>;
     const Types types = method.parameterTypes();
     TBoundMethod bound;
     if (types == Types{"TComponent*"})
-        bound.Notify = [call](TComponent* sender) {
-            void* frame[] = {nullptr, &sender};
-            call(frame);
-        };
+        bound.Notify = Invoker<TComponent*>(&form, index);
     else if (types == Types{"TComponent*", "TMouseButton", "TShiftState", "int", "int"})
-        bound.Mouse = [call](TComponent* sender, TMouseButton button, TShiftState shift, int x,
-                             int y) {
-            void* frame[] = {nullptr, &sender, &button, &shift, &x, &y};
-            call(frame);
-        };
+        bound.Mouse = Invoker<TComponent*, TMouseButton, TShiftState, int, int>(&form, index);
     else if (types == Types{"TComponent*", "TShiftState", "int", "int"})
-        bound.MouseMove = [call](TComponent* sender, TShiftState shift, int x, int y) {
-            void* frame[] = {nullptr, &sender, &shift, &x, &y};
-            call(frame);
-        };
+        bound.MouseMove = Invoker<TComponent*, TShiftState, int, int>(&form, index);
     else if (types == Types{"TComponent*", "int&", "int&", "bool&"})
-        bound.CanResize = [call](TComponent* sender, int& width, int& height, bool& resize) {
-            void* frame[] = {nullptr, &sender, &width, &height, &resize};
-            call(frame);
-        };
+        bound.CanResize = Invoker<TComponent*, int&, int&, bool&>(&form, index);
     return bound;
 }
 
@@ -136,8 +127,6 @@ void TDescriptionReader::Read(const QByteArray& description)
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("form"))
         Malformed(xml);
     ReadBody(xml, FForm);
-    if (xml.hasError())
-        Malformed(xml);
 }
 
 void TDescriptionReader::ReadBody(QXmlStreamReader& xml, TControl& target)

@@ -6,7 +6,6 @@
 class QXmlStreamReader;
 class TControl;
 class TForm;
-class TWinControl;
 
 // Reads one form description into a form. A description is XML:
 //

@@ -20,12 +20,6 @@ QFont TFont::ToQFont() const
     return font;
 }
 
-bool TFont::operator==(const TFont& other) const
-{
-    return Name == other.Name && Height == other.Height && Charset == other.Charset &&
-           Color == other.Color && Style == other.Style;
-}
-
 void InstallFontSubstitutions()
 {
     const QStringList songFonts = {QStringLiteral("AR PL UMing CN"),

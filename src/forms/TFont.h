@@ -16,8 +16,6 @@ struct TFont {
     TFontStyles Style = 0;
 
     QFont ToQFont() const;
-    bool operator==(const TFont& other) const;
-    bool operator!=(const TFont& other) const { return !(*this == other); }
 };
 
 // Maps the interface's font names onto the fonts installed here ("宋体" onto a

@@ -58,7 +58,6 @@ public:
     void SetBorderStyle(TBorderStyle style);
     TBorderIcons BorderIcons() const { return FBorderIcons; }
     void SetBorderIcons(TBorderIcons icons);
-    TPosition Position() const { return FPosition; }
     void SetPosition(TPosition position) { FPosition = position; }
     TWindowState WindowState() const { return FWindowState; }
     void SetWindowState(TWindowState state);

@@ -21,7 +21,6 @@ public:
     // Raises EInvalidOperation when the picture holds another kind of graphic.
     TCanvas& Canvas();
 
-    bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool autoSize);
 
     void AddProperties(TPropertySetters& setters) const override;

@@ -13,9 +13,7 @@ public:
 
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment alignment);
-    bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool autoSize);
-    bool Transparent() const { return FTransparent; }
     void SetTransparent(bool transparent);
 
     void AddProperties(TPropertySetters& setters) const override;

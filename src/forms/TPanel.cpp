@@ -26,12 +26,9 @@ TSpan Covered(int start, int extent)
 
 void FillWithin(QPainter& painter, QRect area, TSpan xs, TSpan ys, const QColor& color)
 {
-    const int left = std::max(xs.First, area.left());
-    const int right = std::min(xs.Last, area.right());
-    const int top = std::max(ys.First, area.top());
-    const int bottom = std::min(ys.Last, area.bottom());
-    if (left <= right && top <= bottom)
-        painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), color);
+    const QRect part = QRect(QPoint(xs.First, ys.First), QPoint(xs.Last, ys.Last)) & area;
+    if (!part.isEmpty())
+        painter.fillRect(part, color);
 }
 
 // Draws a one-bevel frame inside rect and returns the rectangle inside it.

@@ -83,14 +83,6 @@ void TWinControl::AlignControls()
     FAligning = false;
 }
 
-int TWinControl::TabOrder() const
-{
-    if (!Parent())
-        return -1;
-    const auto& list = Parent()->FTabList;
-    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
-}
-
 void TWinControl::SetTabOrder(int order)
 {
     if (!Parent())

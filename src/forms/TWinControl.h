@@ -29,7 +29,6 @@ public:
     virtual QRect ChildArea() const;
 
     // Position among the parent's tab stops.
-    int TabOrder() const;
     void SetTabOrder(int order);
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool tabStop) { FTabStop = tabStop; }
