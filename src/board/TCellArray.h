@@ -6,8 +6,8 @@
 
 // The board's in-place rule on a plain array of cells: rows outer, columns
 // inner, edges wrapping, each cell reading its neighbours as they are at that
-// moment. A run steps it while the raster is known to be an intact grid, and
-// the tests hold the raster's own pass against it.
+// moment. A run steps it beside the raster (TLifeBoardRun.cpp), and the tests
+// hold the raster's own pass against it.
 class TCellArray {
 public:
     explicit TCellArray(int rows = 0, int cols = 0);

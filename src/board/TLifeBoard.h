@@ -64,9 +64,9 @@ public:
     void PlainGeneration(TCanvas& canvas);
     // The same generation, pixel for pixel and change for change: the plain
     // pass on a raster changed since this board's last generation, and from
-    // the second generation on a pass over a cell array that paints the
-    // regions it has seen fills cover (TLifeBoardRun.cpp), since a paced run
-    // of plain passes takes over twice the CPU that showing its frames takes.
+    // the second generation on a pass over a cell array that fills the cells
+    // it knows to be boxes as rectangles (TLifeBoardRun.cpp), since a paced
+    // run of plain passes takes over twice the CPU that showing its frames takes.
     void Generation(TCanvas& canvas);
 
     // Draws at or above this many seeds on a board of `cells` cells miss one

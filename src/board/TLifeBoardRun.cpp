@@ -1,6 +1,6 @@
 // The generations of a run: a cell array stepped by the same rule, and for
-// each cell that changes the fill PaintAt makes, or, once a fill has shown
-// that a cell's region is a rectangle of its own, that rectangle filled.
+// each cell that changes the fill PaintAt makes or, once a fill has shown the
+// cell to be a 4 × 4 box of its own, that box filled as a rectangle.
 #include "board/TLifeBoard.h"
 
 #include <algorithm>
