@@ -2,7 +2,7 @@
 // through the raster and on a plain cell array; each iteration starts again
 // from the seeded board.
 #include "BenchSeeds.h"
-#include "board/TCellArray.h"
+#include "TCellArray.h"
 
 #include "board/TLifeBoard.h"
 #include "forms/TBitmap.h"

@@ -2,7 +2,7 @@
 // board's cells are read from each picture (a cell is alive where its sample
 // pixel is pure blue) and compared with the in-place generations of the first
 // picture's board, worked out on a plain cell array.
-#include "board/TCellArray.h"
+#include "TCellArray.h"
 
 #include <QImage>
 

@@ -61,10 +61,11 @@ void TLifeBoard::SeedRandom(TCanvas& canvas, int count, const std::function<int(
     }
 }
 
-void TLifeBoard::PlainGeneration(TCanvas& canvas)
+void TLifeBoard::Generation(TCanvas& canvas)
 {
     const int rows = FRowCount;
     const int cols = FColCount;
+    FPainter.Begin(canvas, rows, cols);
     // The fills gather into one change for the whole pass.
     const TCanvas::TUpdateScope update(canvas);
     for (int r = 0; r < rows; ++r) {
@@ -82,7 +83,9 @@ void TLifeBoard::PlainGeneration(TCanvas& canvas)
                                    IsAlive(below, right);
             const bool lives = neighbours == 3 || (living && neighbours == 2);
             if (lives != living)
-                PaintAt(canvas, SampleX(c), SampleY(r), lives ? LivingColor : DeadColor);
+                FPainter.Paint(canvas, r, c, lives ? LivingColor : DeadColor);
         }
     }
+    // Drawing in the OnChange that ends the pass still counts as drawing.
+    FPainter.End(canvas);
 }

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "board/TCellArray.h"
+#include "board/TCellPainter.h"
 #include "forms/TCanvas.h"
 #include "forms/TColor.h"
 
-#include <cstdint>
 #include <functional>
-#include <vector>
 
 // The Life board kept in a raster: cells of 5 × 5 pixels behind one-pixel grey
 // grid lines, alive when the top-left interior pixel of the cell is blue. There
@@ -55,18 +53,12 @@ public:
     // nine reads with IsAlive (itself and its eight neighbours, wrapping at
     // the edges) of the raster as it is at that moment, so that every cell
     // sees the new state of the cells before it in the pass. A cell that
-    // changes is painted with PaintAt; where a grid line is broken the fill
-    // reaches further, and the cells after it read what it painted. Cells
+    // changes is painted as PaintAt paints it; where a grid line is broken the
+    // fill reaches further, and the cells after it read what it painted. Cells
     // whose sample point lies outside the raster read as dead, and painting
     // them changes nothing. When some cell changed, raises the canvas's
     // OnChange once at its end for the rectangle of all its fills (empty when
     // no fill found a pixel to paint); otherwise raises none.
-    void PlainGeneration(TCanvas& canvas);
-    // The same generation, pixel for pixel and change for change: the plain
-    // pass on a raster changed since this board's last generation, and from
-    // the second generation on a pass over a cell array that fills the cells
-    // it knows to be boxes as rectangles (TLifeBoardRun.cpp), since a paced
-    // run of plain passes takes over twice the CPU that showing its frames takes.
     void Generation(TCanvas& canvas);
 
     // Draws at or above this many seeds on a board of `cells` cells miss one
@@ -74,26 +66,8 @@ public:
     static long long SaturatingSeedCount(long long cells);
 
 private:
-    bool Untouched(const TCanvas& canvas) const;
-    void LoadCells(const TCanvas& canvas);
-    bool PaintCell(TCanvas& canvas, int row, int col, bool lives);
-    // Reads again the cells whose sample points lie in area.
-    void ReloadCells(const TCanvas& canvas, const QRect& area);
-    // Those cells, as a rectangle of columns and rows.
-    QRect CellsIn(const QRect& area) const;
-
     int& FRowCount;
     int& FColCount;
-
-    // What the last generation left: the canvas's version and the counts.
-    std::uint64_t FLeftVersion = 0;
-    int FLeftRows = -1;
-    int FLeftCols = -1;
-    // While the raster is untouched: the cells as the raster has them, and
-    // those whose fill a fill has shown to cover their 4 × 4 box exactly.
-    // Only grid-coloured pixels bound a fill and no fill paints the grid
-    // colour, so a box seen once stays one.
-    bool FCellsLoaded = false;
-    TCellArray FCells;
-    std::vector<std::uint8_t> FBoxed;
+    // A run's fills, mostly of cells already seen to be boxes.
+    TCellPainter FPainter;
 };

@@ -245,14 +245,8 @@ void TCanvas::Changed(const QRect& area)
     FVersion = NewVersion();
     if (FUpdateDepth > 0) {
         FUpdateRan = true;
-        // By hand: a run's fills come here thousands of times a frame.
-        if (FUpdateArea.isEmpty())
-            FUpdateArea = area;
-        else if (!area.isEmpty())
-            FUpdateArea.setCoords(std::min(FUpdateArea.left(), area.left()),
-                                  std::min(FUpdateArea.top(), area.top()),
-                                  std::max(FUpdateArea.right(), area.right()),
-                                  std::max(FUpdateArea.bottom(), area.bottom()));
+        if (!area.isEmpty())
+            FUpdateArea |= area;
         return;
     }
     if (OnChange)

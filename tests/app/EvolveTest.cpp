@@ -1,6 +1,6 @@
 #include "Form1Fixture.h"
 
-#include "board/TCellArray.h"
+#include "TCellArray.h"
 #include "forms/TFramePacer.h"
 
 #include <QTimer>

@@ -1,7 +1,7 @@
 // Generations on the raster against the in-place rule on a plain cell array
 // (TCellArray, shared with the tools and the benchmarks), cell for cell,
 // and the one change each generation reports against the cells it changed.
-#include "board/TCellArray.h"
+#include "TCellArray.h"
 #include "board/TLifeBoard.h"
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
@@ -187,9 +187,9 @@ TEST(Generation, FollowsTheReferenceAndReportsTheCellsItChanged)
 
 // Boards with stray pixels, on grid lines as well as inside cells, where fills
 // take part of a cell or run into other cells, and one more stray drawn in the
-// middle of the run: a run's generations paint every pixel and report every
-// change as the plain pass does.
-TEST(Generation, ARunDoesWhatThePlainPassDoes)
+// middle of the run: a board that has seen the cells' fills before paints
+// every pixel and reports every change as a new board, which has seen none.
+TEST(Generation, FillsSeenBeforeChangeNothingThatAFirstFillWouldNot)
 {
     std::vector<TLayout> layouts(std::begin(Layouts), std::end(Layouts));
     std::mt19937 random(31415);
@@ -202,13 +202,12 @@ TEST(Generation, ARunDoesWhatThePlainPassDoes)
             SCOPED_TRACE(layout.Describe() + ", damage " + std::to_string(damage));
             const std::mt19937 start = random;
             random.discard(1);
-            TBitmap plain(layout.Width(), layout.Height());
+            TBitmap fresh(layout.Width(), layout.Height());
             TBitmap run(layout.Width(), layout.Height());
             int rows = 0;
             int cols = 0;
-            TLifeBoard plainBoard(rows, cols);
             TLifeBoard runBoard(rows, cols);
-            std::vector<QRect> plainChanges;
+            std::vector<QRect> freshChanges;
             std::vector<QRect> runChanges;
             // The same soup and the same strays on both.
             std::mt19937 same[2] = {start, start};
@@ -219,25 +218,25 @@ TEST(Generation, ARunDoesWhatThePlainPassDoes)
                 canvas.MovePenTo(x, y);
                 canvas.LineTo(x + 1, y);
             };
-            for (TBitmap* bitmap : {&plain, &run}) {
+            for (TBitmap* bitmap : {&fresh, &run}) {
                 std::mt19937& draw = same[bitmap == &run];
-                DrawGrid(plainBoard, bitmap->Canvas(), layout);
+                DrawGrid(runBoard, bitmap->Canvas(), layout);
                 TCellArray unused(layout.Rows, layout.Cols);
                 Seed(layout, 40, draw, bitmap->Canvas(), unused);
                 for (int i = 0; i < damage * layout.Width() * layout.Height() / 100; ++i)
                     stray(bitmap->Canvas(), draw);
             }
-            plain.Canvas().OnChange = [&](const QRect& area) { plainChanges.push_back(area); };
+            fresh.Canvas().OnChange = [&](const QRect& area) { freshChanges.push_back(area); };
             run.Canvas().OnChange = [&](const QRect& area) { runChanges.push_back(area); };
             for (int generation = 1; generation <= 6; ++generation) {
                 if (generation == 4) {
-                    stray(plain.Canvas(), same[0]);
+                    stray(fresh.Canvas(), same[0]);
                     stray(run.Canvas(), same[1]);
                 }
-                plainBoard.PlainGeneration(plain.Canvas());
+                TLifeBoard(rows, cols).Generation(fresh.Canvas());
                 runBoard.Generation(run.Canvas());
-                ASSERT_EQ(run.Image(), plain.Image()) << "generation " << generation;
-                ASSERT_EQ(runChanges, plainChanges) << "generation " << generation;
+                ASSERT_EQ(run.Image(), fresh.Image()) << "generation " << generation;
+                ASSERT_EQ(runChanges, freshChanges) << "generation " << generation;
             }
         }
     }

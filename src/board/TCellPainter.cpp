@@ -1,0 +1,41 @@
+#include "board/TCellPainter.h"
+
+#include "board/TLifeBoard.h"
+
+namespace {
+
+// Whether every pixel of area has the colour, so the fill took all of it.
+bool AllOf(const TCanvas& canvas, const QRect& area, TColor color)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (!canvas.Row(y).Is(x, color))
+                return false;
+    return true;
+}
+
+} // namespace
+
+void TCellPainter::Begin(const TCanvas& canvas, int rows, int cols)
+{
+    const std::size_t cells = static_cast<std::size_t>(std::max(rows, 0)) * std::max(cols, 0);
+    if (canvas.Version() != FLeftVersion || cols != FCols || cells != FBoxed.size())
+        FBoxed.assign(cells, false);
+    FCols = cols;
+    // A pass cut short by an error leaves nothing known.
+    FLeftVersion = 0;
+}
+
+void TCellPainter::Paint(TCanvas& canvas, int row, int col, TColor color)
+{
+    const int x = TLifeBoard::SampleX(col);
+    const int y = TLifeBoard::SampleY(row);
+    const QRect box(x, y, TLifeBoard::CellPitch - 1, TLifeBoard::CellPitch - 1);
+    std::uint8_t& boxed = FBoxed[static_cast<std::size_t>(row) * FCols + col];
+    canvas.Brush.Color = color;
+    if (boxed)
+        canvas.FillRect(box);
+    else
+        boxed = canvas.FillToBorder(x, y, TLifeBoard::GridColor, fsBorder) == box &&
+                AllOf(canvas, box, color);
+}
