@@ -50,8 +50,6 @@ TEST_F(MainWindow, OpensAsDescribed)
     EXPECT_FALSE(Form1->btnGo->Enabled());
     EXPECT_FALSE(Form1->btnStop->Enabled());
     EXPECT_TRUE(Form1->btn3->Enabled());
-    EXPECT_FALSE(Form1->FSeeded);
-    EXPECT_FALSE(Form1->FStopRequested);
 
     // The frame's controls come first, the board's panel last.
     const auto& children = Form1->Controls();

@@ -111,21 +111,14 @@ TEST_F(ApplicationLoop, OnASmallScreenTheWindowStartsAtTheTopLeft)
 }
 
 struct ShowCase {
+    const char* Name;
     int Command;
     TWindowState State;
 };
 
 void PrintTo(const ShowCase& showCase, std::ostream* out)
 {
-    *out << "show command " << showCase.Command << ", state " << showCase.State;
-}
-
-std::string ShowCommandName(const ::testing::TestParamInfo<ShowCase>& info)
-{
-    static const char* const names[] = {
-        "Hide",     "ShowNormal",      "ShowMinimized", "ShowMaximized", "ShowNoActivate", "Show",
-        "Minimize", "ShowMinNoActive", "ShowNA",        "Restore",       "ShowDefault"};
-    return names[info.param.Command];
+    *out << showCase.Name;
 }
 
 class StartupShowCommand : public ApplicationLoop,
@@ -144,12 +137,13 @@ TEST_P(StartupShowCommand, DecidesHowTheWindowFirstShows)
 }
 
 INSTANTIATE_TEST_SUITE_P(ShowCommands, StartupShowCommand,
-                         ::testing::Values(ShowCase{SW_SHOWMAXIMIZED, wsMaximized},
-                                           ShowCase{SW_SHOWMINNOACTIVE, wsMinimized},
-                                           ShowCase{SW_SHOWMINIMIZED, wsNormal},
-                                           ShowCase{SW_SHOWNORMAL, wsNormal},
-                                           ShowCase{SW_SHOWDEFAULT, wsNormal}),
-                         ShowCommandName);
+                         ::testing::Values(ShowCase{"ShowMaximized", SW_SHOWMAXIMIZED, wsMaximized},
+                                           ShowCase{"ShowMinNoActive", SW_SHOWMINNOACTIVE,
+                                                    wsMinimized},
+                                           ShowCase{"ShowMinimized", SW_SHOWMINIMIZED, wsNormal},
+                                           ShowCase{"ShowNormal", SW_SHOWNORMAL, wsNormal},
+                                           ShowCase{"ShowDefault", SW_SHOWDEFAULT, wsNormal}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(ApplicationLoop, TheFirstEnabledTabStopTakesTheFocus)
 {

@@ -4,6 +4,7 @@
 #include "forms/TImage.h"
 #include "forms/TJPEGImage.h"
 #include "support/ApplicationFixture.h"
+#include "support/Failures.h"
 
 namespace {
 
@@ -224,23 +225,14 @@ TEST_F(ImageCanvas, TheFirstRequestMakesAWhiteBitmapOfTheControlsSize)
 TEST_F(ImageCanvas, APictureOfAnotherKindCannotBeDrawnOn)
 {
     FImage.Picture().SetGraphic(std::make_unique<TJPEGImage>());
-    try {
-        FImage.Canvas();
-        FAIL() << "drew on a picture that is not a bitmap";
-    } catch (const EInvalidOperation& error) {
-        EXPECT_EQ(error.Message(), "Can only modify an image if it contains a bitmap");
-    }
+    EXPECT_EQ(MessageOf<EInvalidOperation>([&] { FImage.Canvas(); }),
+              "Can only modify an image if it contains a bitmap");
 }
 
 TEST_F(ImageCanvas, ABitmapTooLargeToAllocateRaisesOutOfResources)
 {
     FImage.SetBounds(0, 0, 100000, 100000);
-    try {
-        FImage.Canvas();
-        FAIL() << "allocated a 40 GB raster";
-    } catch (const EOutOfResources& error) {
-        EXPECT_EQ(error.Message(), "Out of system resources");
-    }
+    EXPECT_EQ(MessageOf<EOutOfResources>([&] { FImage.Canvas(); }), "Out of system resources");
     EXPECT_EQ(FImage.Picture().Graphic(), nullptr);
 }
 

@@ -5,6 +5,7 @@
 #include "forms/TLabel.h"
 #include "forms/TPanel.h"
 #include "support/ApplicationFixture.h"
+#include "support/Failures.h"
 
 #include <QFontMetrics>
 
@@ -22,12 +23,7 @@ protected:
     template <class Form, class Failure> QString CreateFormFailure()
     {
         Form* form = nullptr;
-        QString message = QStringLiteral("created");
-        try {
-            Application->CreateForm(form);
-        } catch (const Failure& error) {
-            message = error.Message();
-        }
+        const QString message = MessageOf<Failure>([&] { Application->CreateForm(form); });
         EXPECT_EQ(form, nullptr);
         return message;
     }
@@ -52,18 +48,10 @@ TEST_F(Descriptions, ReadTheBaseClassFirstAndBindTheOwnClassHandlerFirst)
     EXPECT_EQ(TestDerivedForm->Font().Name, QStringLiteral("宋体"));
     EXPECT_EQ(TestDerivedForm->Font().Height, -13);
     EXPECT_EQ(Application->MainForm(), TestDerivedForm);
-}
 
-TEST_F(Descriptions, AlignTheFormsChildrenToTheStoredClientSize)
-{
-    Application->CreateForm(TestDerivedForm);
-    const TPanel* panel = TestDerivedForm->BasePanel;
-    EXPECT_EQ(panel->BoundsRect(), QRect(0, 0, 400, 40));
-}
-
-TEST_F(Descriptions, SizeLabelsToTheirTextOnceLoaded)
-{
-    Application->CreateForm(TestDerivedForm);
+    // Children are aligned to the stored client size, and labels sized to
+    // their text once loaded.
+    EXPECT_EQ(TestDerivedForm->BasePanel->BoundsRect(), QRect(0, 0, 400, 40));
     const TLabel* label = TestDerivedForm->Label1;
     const QFontMetrics metrics(TestDerivedForm->Font().ToQFont());
     EXPECT_EQ(label->Width(), metrics.horizontalAdvance(QStringLiteral("未初始化")));
@@ -71,25 +59,14 @@ TEST_F(Descriptions, SizeLabelsToTheirTextOnceLoaded)
     EXPECT_GT(label->Width(), 1);
 }
 
-TEST_F(Descriptions, AClassWithoutAnyDescriptionIsNotFound)
+TEST_F(Descriptions, ThatCannotBeReadFailTheConstructionAndResetTheReference)
 {
     EXPECT_EQ((CreateFormFailure<TNoDescriptionForm, EResNotFound>()),
               "Resource TNoDescriptionForm not found");
+    EXPECT_EQ((CreateFormFailure<TUnknownHandlerForm, EReadError>()), "Invalid property value");
+    EXPECT_EQ((CreateFormFailure<TBadValueForm, EReadError>()), "Invalid property value");
     EXPECT_EQ(Application->MainForm(), nullptr);
     EXPECT_TRUE(Application->Components().empty());
-}
-
-TEST_F(Descriptions, AnUnknownHandlerFailsTheConstructionAndResetsTheReference)
-{
-    EXPECT_EQ((CreateFormFailure<TUnknownHandlerForm, EReadError>()), "Invalid property value");
-    EXPECT_TRUE(Application->Components().empty());
-}
-
-TEST_F(Descriptions, AnInvalidPropertyValueFailsTheConstruction)
-{
-    TBadValueForm* form = nullptr;
-    EXPECT_THROW(Application->CreateForm(form), EReadError);
-    EXPECT_EQ(form, nullptr);
 }
 
 TEST_F(Descriptions, AFailingCreationHandlerIsReportedAndConstructionGoesOn)
@@ -107,16 +84,12 @@ TEST_F(Descriptions, AFailingCreationHandlerIsReportedAndConstructionGoesOn)
 
 namespace {
 
-// Reads a description into a bare form and returns the error it raised.
-QString ReadError(const char* description)
+// Reads a description into a form of class Form, a bare form unless given,
+// and returns the error it raised.
+template <class Form = TForm> QString ReadError(const char* description)
 {
-    TForm form(nullptr);
-    try {
-        TDescriptionReader(form).Read(QByteArray(description));
-    } catch (const EReadError& error) {
-        return error.Message();
-    }
-    return QStringLiteral("no error");
+    Form form(nullptr);
+    return MessageOf<EReadError>([&] { TDescriptionReader(form).Read(QByteArray(description)); });
 }
 
 TEST(DescriptionReader, ReportsWhatItCannotRead)
@@ -148,29 +121,14 @@ TEST(DescriptionReader, ReportsWhatItCannotRead)
     EXPECT_TRUE(ReadError("").startsWith("Invalid form description"));
     EXPECT_EQ(ReadError(R"(<form><button/></form>)"),
               "Invalid form description (line 1): unknown <button>");
-}
-
-TEST(DescriptionReader, ReportsAHandlerOfTheWrongKindForItsEvent)
-{
-    TTestBaseForm form(nullptr);
-    try {
-        TDescriptionReader(form).Read(
-            R"(<form><control class="TPanel" name="P"><property name="OnMouseDown" value="FormCreate"/></control></form>)");
-        FAIL() << "bound a notify handler to a mouse event";
-    } catch (const EReadError& error) {
-        EXPECT_EQ(error.Message(), "Invalid property value");
-    }
-}
-
-TEST(DescriptionReader, ReportsAComponentOfTheWrongClassForItsField)
-{
-    TTestBaseForm form(nullptr);
-    try {
-        TDescriptionReader(form).Read(R"(<form><control class="TLabel" name="BasePanel"/></form>)");
-        FAIL() << "bound a label to a panel field";
-    } catch (const EReadError& error) {
-        EXPECT_EQ(error.Message(), "Field BasePanel does not hold a TLabel");
-    }
+    // A notify handler for a mouse event, a label for a panel field.
+    EXPECT_EQ(
+        ReadError<TTestBaseForm>(
+            R"(<form><control class="TPanel" name="P"><property name="OnMouseDown" value="FormCreate"/></control></form>)"),
+        "Invalid property value");
+    EXPECT_EQ(
+        ReadError<TTestBaseForm>(R"(<form><control class="TLabel" name="BasePanel"/></form>)"),
+        "Field BasePanel does not hold a TLabel");
 }
 
 // Numbers far beyond any screen still load, cut to the range widgets take.

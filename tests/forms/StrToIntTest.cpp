@@ -1,7 +1,7 @@
 #include "forms/StrToInt.h"
 #include "forms/Exceptions.h"
 
-#include "support/TestNames.h"
+#include "support/Failures.h"
 
 #include <gtest/gtest.h>
 
@@ -34,42 +34,32 @@ INSTANTIATE_TEST_SUITE_P(
                       Accepted{"$FFFFFFFF", -1}, Accepted{"$80000000", -2147483647 - 1},
                       Accepted{"$000000001", 1}, Accepted{"000000000000000000000000042", 42},
                       Accepted{"$00000000000000000000000FF", 255},
-                      Accepted{"-0000000000000000000002147483648", -2147483647 - 1}),
-    [](const ::testing::TestParamInfo<Accepted>& info) {
-        return TestNameOf(QString::fromUtf8(info.param.text));
-    });
+                      Accepted{"-0000000000000000000002147483648", -2147483647 - 1}));
 
 class StrToIntRejects : public ::testing::TestWithParam<const char*> {};
+
+QString ConversionError(const QString& shown)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(shown);
+}
 
 TEST_P(StrToIntRejects, RaisesTheConversionError)
 {
     const QString text = QString::fromUtf8(GetParam());
-    try {
-        StrToInt(text);
-        FAIL() << "accepted '" << GetParam() << "'";
-    } catch (const EConvertError& error) {
-        EXPECT_EQ(error.Message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
-    }
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToInt(text); }), ConversionError(text));
 }
 
 TEST(StrToIntMessage, ElidesTheMiddleOfALongValue)
 {
     const QString digits = QString(10240, u'7') + QStringLiteral("x");
-    try {
-        StrToInt(QStringLiteral("12345") + digits);
-        FAIL() << "accepted a long text";
-    } catch (const EConvertError& error) {
-        const QString shown = QStringLiteral("12345") + QString(25, u'7') + QChar(0x2026) +
-                              QString(28, u'7') + QStringLiteral("x");
-        EXPECT_EQ(shown.size(), 60);
-        EXPECT_EQ(error.Message(), QStringLiteral("'%1' is not a valid integer value").arg(shown));
-    }
+    const QString shown = QStringLiteral("12345") + QString(25, u'7') + QChar(0x2026) +
+                          QString(28, u'7') + QStringLiteral("x");
+    EXPECT_EQ(shown.size(), 60);
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToInt(QStringLiteral("12345") + digits); }),
+              ConversionError(shown));
+    // 60 characters show whole.
     const QString sixty(60, u'a');
-    try {
-        StrToInt(sixty);
-    } catch (const EConvertError& error) {
-        EXPECT_TRUE(error.Message().contains(sixty)) << "60 characters show whole";
-    }
+    EXPECT_EQ(MessageOf<EConvertError>([&] { StrToInt(sixty); }), ConversionError(sixty));
 }
 
 INSTANTIATE_TEST_SUITE_P(IntegerSyntax, StrToIntRejects,
@@ -78,9 +68,6 @@ INSTANTIATE_TEST_SUITE_P(IntegerSyntax, StrToIntRejects,
                                            "$100000000", "$G", "1.5", "\t42", "４２",
                                            "99999999999999999999999999", "-18446744073709551616",
                                            "4294967296", "$FFFFFFFFFFFFFFFFFFFF",
-                                           "$10000000000000000", "0x1FFFFFFFF"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             return TestNameOf(QString::fromUtf8(info.param));
-                         });
+                                           "$10000000000000000", "0x1FFFFFFFF"));
 
 } // namespace

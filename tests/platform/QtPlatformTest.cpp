@@ -2,9 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCursor>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -48,21 +46,6 @@ TEST(QtPlatform, MessageBoxesTakeTheirIconAndButtonFromTheFlags)
     const TShownBox plain = ShowBox(MB_OK);
     EXPECT_EQ(plain.Icon, QMessageBox::NoIcon);
     EXPECT_EQ(plain.Buttons, QMessageBox::Ok);
-}
-
-TEST(QtPlatform, ReportsTheScreenTheWorkAreaAndTheCursor)
-{
-    TQtPlatform platform;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    ASSERT_NE(screen, nullptr);
-    EXPECT_EQ(platform.ScreenSize(), screen->geometry().size());
-    EXPECT_EQ(platform.WorkArea(), screen->availableGeometry());
-    EXPECT_FALSE(platform.ScreenSize().isEmpty());
-    QCursor::setPos(123, 45);
-    EXPECT_EQ(platform.CursorPos(), QPoint(123, 45));
-    QCursor::setPos(7, 300);
-    EXPECT_EQ(platform.CursorPos(), QPoint(7, 300));
-    EXPECT_TRUE(platform.CanPositionWindows()) << "the offscreen platform places windows";
 }
 
 TEST(QtPlatform, ShowWindowHidesAndShows)

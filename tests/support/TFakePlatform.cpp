@@ -1,9 +1,8 @@
 #include "support/TFakePlatform.h"
 
-int TFakePlatform::MessageBox(QWidget* owner, const QString& text, const QString& caption,
-                              unsigned flags)
+int TFakePlatform::MessageBox(QWidget*, const QString& text, const QString& caption, unsigned flags)
 {
-    MessageBoxes.push_back({owner, text, caption, flags});
+    MessageBoxes.push_back({text, caption, flags});
     if (WhileMessageBoxShown)
         WhileMessageBoxShown();
     return IDOK;

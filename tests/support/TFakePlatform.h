@@ -11,7 +11,6 @@
 class TFakePlatform : public TPlatform {
 public:
     struct TMessageBoxCall {
-        QWidget* Owner;
         QString Text;
         QString Caption;
         unsigned Flags;
@@ -27,7 +26,6 @@ public:
     QRect Work{0, 0, 1024, 738};
     QSize Screen{1024, 768};
     int ShowCommand = SW_SHOWNORMAL;
-    bool PositionsWindows = true;
     struct TShowWindowCall {
         QWidget* Window;
         int ShowCommand;
@@ -43,7 +41,7 @@ public:
     QRect WorkArea() const override { return Work; }
     QSize ScreenSize() const override { return Screen; }
     int StartupShowCommand() const override { return ShowCommand; }
-    bool CanPositionWindows() const override { return PositionsWindows; }
+    bool CanPositionWindows() const override { return true; }
     void ShowWindow(QWidget* window, int showCommand) override
     {
         ShowWindowCalls.push_back({window, showCommand});
