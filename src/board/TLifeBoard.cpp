@@ -3,6 +3,18 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// One column of a cell's nine reads: the sample points of the rows above and
+// below and of its own row, how many of them are alive and whether the middle
+// one is.
+struct TColumn {
+    int Living;
+    bool Middle;
+};
+
+} // namespace
+
 int TLifeBoard::LivingCount(const TCanvas& canvas) const
 {
     int count = 0;
@@ -73,17 +85,28 @@ void TLifeBoard::Generation(TCanvas& canvas)
         const TCanvas::TPixelRow above = canvas.Row(SampleY(r == 0 ? rows - 1 : r - 1));
         const TCanvas::TPixelRow own = canvas.Row(SampleY(r));
         const TCanvas::TPixelRow below = canvas.Row(SampleY(r == rows - 1 ? 0 : r + 1));
+        const auto column = [&](int c) {
+            const bool middle = IsAlive(own, c);
+            return TColumn{IsAlive(above, c) + middle + IsAlive(below, c), middle};
+        };
+        // A cell's nine reads are three columns. Until a fill may have changed
+        // the raster, the columns read for one cell are the next one's too.
+        TColumn left = column(cols - 1);
+        TColumn centre = column(0);
         for (int c = 0; c < cols; ++c) {
-            const int left = c == 0 ? cols - 1 : c - 1;
-            const int right = c == cols - 1 ? 0 : c + 1;
-            const bool living = IsAlive(own, c);
-            const int neighbours = IsAlive(above, left) + IsAlive(above, c) +
-                                   IsAlive(above, right) + IsAlive(own, left) +
-                                   IsAlive(own, right) + IsAlive(below, left) + IsAlive(below, c) +
-                                   IsAlive(below, right);
+            const int next = c == cols - 1 ? 0 : c + 1;
+            const TColumn right = column(next);
+            const bool living = centre.Middle;
+            const int neighbours = left.Living + centre.Living - living + right.Living;
             const bool lives = neighbours == 3 || (living && neighbours == 2);
-            if (lives != living)
-                FPainter.Paint(canvas, r, c, lives ? LivingColor : DeadColor);
+            if (lives == living) {
+                left = centre;
+                centre = right;
+                continue;
+            }
+            FPainter.Paint(canvas, r, c, lives ? LivingColor : DeadColor);
+            left = column(c);
+            centre = column(next);
         }
     }
     // Drawing in the OnChange that ends the pass still counts as drawing.
