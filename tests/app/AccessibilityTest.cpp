@@ -108,20 +108,9 @@ TEST_F(Accessibility, TheStatusLineIsReadAsItCountsAndTheBoardWhenTheRunEnds)
 
 TEST_F(Accessibility, TheBoardsDescriptionFollowsEachChangeAUserMakes)
 {
-    const auto deadCell = [this] {
-        for (int r = 0;; ++r)
-            for (int c = 0; c < Form1->FColCount; ++c)
-                if (!TLifeBoard::IsAlive(Canvas(), r, c))
-                    return QPoint(TLifeBoard::SampleX(c), TLifeBoard::SampleY(r));
-    };
     // Each step leaves a count other than the one before it.
-    const std::pair<const char*, std::function<void()>> steps[] = {
-        {"Random", [] { Press(Form1->btn3); }},
-        {"a click on a dead cell", [&] { ClickBoard(deadCell()); }},
-        {"Clear", [] { Press(Form1->btn4); }},
-    };
     int before = LivingCells();
-    for (const auto& [what, step] : steps) {
+    for (const auto& [what, step] : UserSteps()) {
         SCOPED_TRACE(what);
         FRecorder.Clear();
         step();

@@ -97,11 +97,6 @@ struct TRun {
     unsigned NoticeFlags = 0;
 };
 
-void PrintTo(const TRun& run, std::ostream* out)
-{
-    *out << run.Name;
-}
-
 const QString Ready = QStringLiteral("已初始化");
 const QString Unseeded = QStringLiteral("没有初始化,请随机单击空白格后再试!");
 const unsigned ErrorFlags = MB_OK | MB_ICONSTOP;
@@ -281,15 +276,6 @@ TEST_F(Evolve, SequencesAUserMakes)
     Press(Form1->btnGo);
     EXPECT_EQ(Form1->lbl2->Caption(), Progress(3));
     ExpectIdle();
-
-    // Clear after a finished run, then Evolve: the board is not seeded.
-    Press(Form1->btn4);
-    EXPECT_EQ(LivingCells(), 0);
-    Press(Form1->btnGo);
-    ASSERT_EQ(Fake().MessageBoxes.size(), 1u);
-    EXPECT_EQ(Fake().MessageBoxes[0].Text, Unseeded);
-    EXPECT_EQ(Form1->lbl2->Caption(), Ready);
-    ExpectIdle();
 }
 
 // Notes what the board looks like each time it is painted, and during which
@@ -351,18 +337,7 @@ TEST_F(Evolve, EveryGenerationIsPaintedOnceInOrderAndShownForOneRefresh)
 // and the run's next generation starts from it.
 TEST_F(Evolve, WhatAUserDoesWhileAFrameShowsIsPaintedAtOnce)
 {
-    const std::vector<std::pair<const char*, std::function<void()>>> actions = {
-        {"Random", [] { Press(Form1->btn3); }},
-        {"a click on a dead cell",
-         [this] {
-             int c = 0;
-             while (TLifeBoard::IsAlive(Canvas(), 60, c))
-                 ++c;
-             ClickBoard({TLifeBoard::SampleX(c) + 1, TLifeBoard::SampleY(60) + 1});
-         }},
-        {"Clear", [] { Press(Form1->btn4); }},
-    };
-    for (const auto& [name, act] : actions) {
+    for (const auto& [name, act] : UserSteps()) {
         SeedAndRemember("1000");
         Form1->edt1->SetText("6");
         Fake().Clock.Waits.clear();

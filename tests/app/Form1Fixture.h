@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 // Failures show Qt's strings as text.
@@ -59,6 +60,21 @@ protected:
     {
         Fake().Cursor = Form1->img1->mapToGlobal(at);
         QTest::mouseClick(Form1->img1, Qt::LeftButton, Qt::NoModifier, at);
+    }
+
+    // What a user does to the board between runs: Random, a click on the
+    // first dead cell in reading order, Clear.
+    std::vector<std::pair<const char*, std::function<void()>>> UserSteps()
+    {
+        const auto clickADeadCell = [this] {
+            for (int r = 0;; ++r)
+                for (int c = 0; c < Form1->FColCount; ++c)
+                    if (!TLifeBoard::IsAlive(Canvas(), r, c))
+                        return ClickBoard({TLifeBoard::SampleX(c), TLifeBoard::SampleY(r)});
+        };
+        return {{"Random", [] { Press(Form1->btn3); }},
+                {"a click on a dead cell", clickADeadCell},
+                {"Clear", [] { Press(Form1->btn4); }}};
     }
 
     // Runs action while the n-th frame of a run from now is on screen, counting

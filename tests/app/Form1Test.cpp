@@ -287,11 +287,6 @@ struct TRandomCount {
     bool Valid;
 };
 
-void PrintTo(const TRandomCount& row, std::ostream* out)
-{
-    *out << row.Name;
-}
-
 const TRandomCount RandomCounts[] = {
     {"LeadingSpaces", "  42", 31, 42, true},
     {"Hexadecimal", "$2A", 31, 42, true},

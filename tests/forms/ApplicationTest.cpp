@@ -116,11 +116,6 @@ struct ShowCase {
     TWindowState State;
 };
 
-void PrintTo(const ShowCase& showCase, std::ostream* out)
-{
-    *out << showCase.Name;
-}
-
 class StartupShowCommand : public ApplicationLoop,
                            public ::testing::WithParamInterface<ShowCase> {};
 

@@ -1,6 +1,7 @@
 // Canvas fills against a plain flood fill written here, on random rasters
 // whose regions touch every edge: box-shaped regions (some cut by the
-// raster's edges) and irregular ones.
+// raster's edges) and irregular ones, with brushes of every colour, the
+// border's and the region's own among them.
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
 
@@ -100,12 +101,12 @@ protected:
         return bitmap;
     }
 
-    // A point on one of the raster's four edges, or anywhere.
+    // A point on one of the raster's four edges, just off the raster, or anywhere.
     QPoint RandomSeed(const TCanvas& canvas)
     {
         const int x = Below(canvas.Width());
         const int y = Below(canvas.Height());
-        switch (Below(5)) {
+        switch (Below(7)) {
         case 0:
             return QPoint(0, y);
         case 1:
@@ -114,6 +115,10 @@ protected:
             return QPoint(x, 0);
         case 3:
             return QPoint(x, canvas.Height() - 1);
+        case 4:
+            return QPoint(-1, y);
+        case 5:
+            return QPoint(x, canvas.Height());
         default:
             return QPoint(x, y);
         }
@@ -122,29 +127,45 @@ protected:
     std::mt19937 FRandom{42};
 };
 
+// Every fill raises one change, for the region it filled, even when it
+// filled nothing: a seed on the border, in a region of the brush's colour
+// already or off the raster.
 TEST_F(CanvasFills, BorderAndSurfaceFillsMatchAPlainFloodFill)
 {
     int edgeRegions = 0;
+    int borderBrushes = 0;
+    int offRaster = 0;
+    int nothingFilled = 0;
     for (int i = 0; i < 3000; ++i) {
         auto bitmap = RandomRaster();
         TCanvas& canvas = bitmap->Canvas();
+        std::vector<QRect> reported;
+        canvas.OnChange = [&](const QRect& area) { reported.push_back(area); };
         Pixels expected = Read(canvas);
         const QPoint seed = RandomSeed(canvas);
+        const bool onRaster = canvas.Contains(seed.x(), seed.y());
         const TFillStyle style = Below(4) == 0 ? fsSurface : fsBorder;
-        const TColor border = style == fsBorder ? Grey : expected[seed.y()][seed.x()];
+        const TColor border = style == fsSurface && onRaster ? expected[seed.y()][seed.x()] : Grey;
         canvas.Brush.Color = Colors[Below(5)];
         const QRect bounds =
             PlainFill(expected, seed.x(), seed.y(), border, style, canvas.Brush.Color);
         const QRect filled = canvas.FillToBorder(seed.x(), seed.y(), border, style);
         ASSERT_EQ(Read(canvas), expected) << "case " << i;
         EXPECT_EQ(filled, bounds) << "case " << i;
+        EXPECT_EQ(reported, std::vector<QRect>{bounds}) << "case " << i;
         const bool touchesEdge = bounds.left() == 0 || bounds.top() == 0 ||
                                  bounds.right() == canvas.Width() - 1 ||
                                  bounds.bottom() == canvas.Height() - 1;
         edgeRegions += !bounds.isEmpty() && touchesEdge &&
                        bounds != QRect(0, 0, canvas.Width(), canvas.Height());
+        borderBrushes += !bounds.isEmpty() && style == fsBorder && canvas.Brush.Color == Grey;
+        offRaster += !onRaster;
+        nothingFilled += onRaster && bounds.isEmpty();
     }
-    EXPECT_GT(edgeRegions, 500);
+    EXPECT_GT(edgeRegions, 400);
+    EXPECT_GT(borderBrushes, 100);
+    EXPECT_GT(offRaster, 100);
+    EXPECT_GT(nothingFilled, 100);
 }
 
 TEST_F(CanvasFills, AnUpdateGathersItsOperationsIntoOneChange)

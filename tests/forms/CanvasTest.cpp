@@ -28,17 +28,6 @@ protected:
         return count;
     }
 
-    // A grey box outline from (1, 1) to (6, 6) inclusive.
-    void DrawBox()
-    {
-        FCanvas.Pen.Color = Grey;
-        FCanvas.MovePenTo(1, 1);
-        FCanvas.LineTo(6, 1);
-        FCanvas.LineTo(6, 6);
-        FCanvas.LineTo(1, 6);
-        FCanvas.LineTo(1, 1);
-    }
-
     TBitmap FBitmap;
     TCanvas& FCanvas;
     int FChanges = 0;
@@ -107,87 +96,6 @@ TEST_F(Canvas, LinesStopBeforeTheirEndPoint)
     EXPECT_EQ(FCanvas.PixelAt(7, 5), clWhite);
     EXPECT_EQ(FChanges, 3);
 }
-
-TEST_F(Canvas, BorderFillCoversExactlyTheEnclosedRegionWhateverItsColours)
-{
-    DrawBox();
-    FCanvas.Pen.Color = clBlack;
-    FCanvas.Rectangle(3, 3, 4, 4); // a black pixel inside the box
-    FCanvas.Brush.Color = Blue;
-    FCanvas.FillToBorder(3, 2, Grey, fsBorder);
-    EXPECT_EQ(Count(Blue), 16);
-    for (int y = 2; y <= 5; ++y)
-        for (int x = 2; x <= 5; ++x)
-            EXPECT_EQ(FCanvas.PixelAt(x, y), Blue);
-    EXPECT_EQ(Count(Grey), 20);
-
-    FCanvas.Brush.Color = clWhite;
-    FCanvas.FillToBorder(5, 5, Grey, fsBorder);
-    EXPECT_EQ(Count(Blue), 0);
-}
-
-TEST_F(Canvas, BorderFillFollowsRegionsOfAnyShape)
-{
-    // A U: a box from (1, 1) to (10, 7) with a wall hanging from its top at x = 5.
-    FCanvas.Pen.Color = Grey;
-    FCanvas.Brush.Color = clWhite;
-    FCanvas.Rectangle(1, 1, 11, 8);
-    FCanvas.MovePenTo(5, 1);
-    FCanvas.LineTo(5, 6);
-    FCanvas.Brush.Color = Blue;
-    FCanvas.FillToBorder(2, 2, Grey, fsBorder);
-    EXPECT_EQ(Count(Blue), 8 * 5 - 4);
-    EXPECT_EQ(FCanvas.PixelAt(9, 2), Blue);
-    EXPECT_EQ(FCanvas.PixelAt(0, 0), clWhite);
-
-    // Seeded in the middle of a row, below the wall.
-    FCanvas.Brush.Color = 0x00FF00;
-    FCanvas.FillToBorder(5, 6, Grey, fsBorder);
-    EXPECT_EQ(Count(0x00FF00), 8 * 5 - 4);
-}
-
-// A fill of the grey box from DrawBox, or around it, with Brush from At: how
-// many pixels end in the brush's colour and how many stay grey. Every fill
-// notifies, even one that changes nothing.
-struct TBoxFill {
-    const char* Name;
-    TColor Brush;
-    QPoint At;
-    TFillStyle Style;
-    int Brushed;
-    int Greys;
-};
-
-void PrintTo(const TBoxFill& fill, std::ostream* out)
-{
-    *out << fill.Name;
-}
-
-const TBoxFill BoxFills[] = {
-    {"InTheBorderColourStillCoversTheRegion", Grey, {4, 4}, fsBorder, 20 + 16, 20 + 16},
-    {"InTheColourAlreadyThereChangesNothing", clWhite, {3, 3}, fsBorder, 12 * 9 - 20, 20},
-    {"OnTheBorderChangesNothing", Blue, {1, 3}, fsBorder, 0, 20},
-    {"LeftOfTheRasterChangesNothing", Blue, {-1, 3}, fsBorder, 0, 20},
-    {"BelowTheRasterChangesNothing", Blue, {3, 9}, fsBorder, 0, 20},
-    {"OfTheSurfaceCoversTheConnectedAreaOfOneColour", Blue, {1, 1}, fsSurface, 20, 0},
-};
-
-class BoxFill : public Canvas, public ::testing::WithParamInterface<TBoxFill> {};
-
-TEST_P(BoxFill, CoversWhatItShouldAndNotifies)
-{
-    const TBoxFill& fill = GetParam();
-    DrawBox();
-    const int changes = FChanges;
-    FCanvas.Brush.Color = fill.Brush;
-    FCanvas.FillToBorder(fill.At.x(), fill.At.y(), Grey, fill.Style);
-    EXPECT_EQ(Count(fill.Brush), fill.Brushed);
-    EXPECT_EQ(Count(Grey), fill.Greys);
-    EXPECT_EQ(FChanges, changes + 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Canvas, BoxFill, ::testing::ValuesIn(BoxFills),
-                         [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(Canvas, ColoursReadBackExactly)
 {

@@ -20,11 +20,6 @@ QByteArray Read(const QString& file)
     return resource.readAll();
 }
 
-void PrintTo(const TArtwork& artwork, std::ostream* out)
-{
-    *out << artwork.File;
-}
-
 class JpegArtwork : public ::testing::TestWithParam<TArtwork> {};
 
 // Baseline, 8-bit, three components, none of them subsampled.
