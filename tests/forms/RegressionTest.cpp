@@ -38,11 +38,6 @@ struct TRegression {
     void (*Check)(TForm& form);
 };
 
-void PrintTo(const TRegression& regression, std::ostream* out)
-{
-    *out << regression.Input;
-}
-
 class Regressions : public ApplicationFixture, public ::testing::WithParamInterface<TRegression> {
 protected:
     TForm FForm{nullptr};
