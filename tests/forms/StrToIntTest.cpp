@@ -68,6 +68,6 @@ INSTANTIATE_TEST_SUITE_P(IntegerSyntax, StrToIntRejects,
                                            "$100000000", "$G", "1.5", "\t42", "４２",
                                            "99999999999999999999999999", "-18446744073709551616",
                                            "4294967296", "$FFFFFFFFFFFFFFFFFFFF",
-                                           "$10000000000000000", "0x1FFFFFFFF"));
+                                           "$10000000000000000", "0x1FFFFFFFF", "42\n", "$0x5"));
 
 } // namespace
