@@ -2,12 +2,8 @@
 
 #include "forms/StrToInt.h"
 #include "forms/TApplication.h"
-#include "forms/TBitBtn.h"
 #include "forms/TCanvas.h"
-#include "forms/TEdit.h"
 #include "forms/TFramePacer.h"
-#include "forms/TImage.h"
-#include "forms/TLabel.h"
 #include "platform/TPlatform.h"
 
 #include <QRandomGenerator>

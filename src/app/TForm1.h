@@ -1,21 +1,11 @@
 #pragma once
 
 #include "board/TLifeBoard.h"
+#include "forms/TBitBtn.h"
+#include "forms/TEdit.h"
 #include "frame/Neowin.h"
 
 #include <random>
-
-class TBitBtn;
-class TEdit;
-class TImage;
-class TLabel;
-class TPanel;
-
-Q_MOC_INCLUDE("forms/TBitBtn.h")
-Q_MOC_INCLUDE("forms/TEdit.h")
-Q_MOC_INCLUDE("forms/TImage.h")
-Q_MOC_INCLUDE("forms/TLabel.h")
-Q_MOC_INCLUDE("forms/TPanel.h")
 
 // The main window: a tool bar over the Life board, inside the skinned frame.
 // The board has no cell array: its cells are the pixels of img1's bitmap, and

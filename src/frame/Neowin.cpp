@@ -1,9 +1,6 @@
 #include "frame/Neowin.h"
 
 #include "forms/TApplication.h"
-#include "forms/TImage.h"
-#include "forms/TLabel.h"
-#include "forms/TPanel.h"
 #include "platform/TPlatform.h"
 
 #include <climits>

@@ -1,16 +1,11 @@
 #pragma once
 
 #include "forms/TForm.h"
+#include "forms/TImage.h"
+#include "forms/TLabel.h"
+#include "forms/TPanel.h"
 
 #include <QRect>
-
-class TImage;
-class TLabel;
-class TPanel;
-
-Q_MOC_INCLUDE("forms/TImage.h")
-Q_MOC_INCLUDE("forms/TLabel.h")
-Q_MOC_INCLUDE("forms/TPanel.h")
 
 // A borderless form that draws its own frame: a title bar of pictures with
 // the caption in white and the window glyphs, picture strips along the left,

@@ -1,6 +1,5 @@
 #include "Form1Fixture.h"
 
-#include "forms/TPanel.h"
 #include "support/AccessibilityRecorder.h"
 
 #include <map>

@@ -1,12 +1,8 @@
 #pragma once
 
 #include "app/TForm1.h"
-#include "forms/TBitBtn.h"
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
-#include "forms/TEdit.h"
-#include "forms/TImage.h"
-#include "forms/TLabel.h"
 #include "support/ApplicationFixture.h"
 
 #include <QPushButton>

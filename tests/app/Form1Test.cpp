@@ -1,7 +1,6 @@
 #include "Form1Fixture.h"
 
 #include "forms/TBitmap.h"
-#include "forms/TPanel.h"
 
 #include <QApplication>
 #include <QMouseEvent>

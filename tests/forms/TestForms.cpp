@@ -1,8 +1,6 @@
 #include "TestForms.h"
 
 #include "forms/Exceptions.h"
-#include "forms/TLabel.h"
-#include "forms/TPanel.h"
 
 QStringList HandlerLog;
 TTestDerivedForm* TestDerivedForm = nullptr;

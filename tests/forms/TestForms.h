@@ -1,14 +1,10 @@
 #pragma once
 
 #include "forms/TForm.h"
+#include "forms/TLabel.h"
+#include "forms/TPanel.h"
 
 #include <QStringList>
-
-class TLabel;
-class TPanel;
-
-Q_MOC_INCLUDE("forms/TLabel.h")
-Q_MOC_INCLUDE("forms/TPanel.h")
 
 // Small form classes whose descriptions live in descriptions/.
 

@@ -1,8 +1,5 @@
 #include "TestFrame.h"
 
-#include "forms/TImage.h"
-#include "forms/TLabel.h"
-#include "forms/TPanel.h"
 #include "support/ApplicationFixture.h"
 
 #include <QTest>

@@ -4,10 +4,6 @@
 
 #include <vector>
 
-class TPanel;
-
-Q_MOC_INCLUDE("forms/TPanel.h")
-
 // A small form on the frame: all three glyphs, and a panel in the client area.
 class TTestFrame : public TNeoForm {
     Q_OBJECT
