@@ -15,42 +15,22 @@ private:
     QString FMessage;
 };
 
+// One exception class for each kind of failure, told apart by the tag type
+// alone, so that a handler catches the kinds it knows.
+template <class Tag> class TFailure : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // Silent: dropped by the error report without a word.
-class EAbort : public Exception {
-public:
-    using Exception::Exception;
-};
-
-class EConvertError : public Exception {
-public:
-    using Exception::Exception;
-};
-
-class EResNotFound : public Exception {
-public:
-    using Exception::Exception;
-};
-
-class EReadError : public Exception {
-public:
-    using Exception::Exception;
-};
-
-class EInvalidOperation : public Exception {
-public:
-    using Exception::Exception;
-};
-
+using EAbort = TFailure<struct TAbortTag>;
+using EConvertError = TFailure<struct TConvertErrorTag>;
+using EResNotFound = TFailure<struct TResNotFoundTag>;
+using EReadError = TFailure<struct TReadErrorTag>;
+using EInvalidOperation = TFailure<struct TInvalidOperationTag>;
 // A picture whose data does not decode.
-class EInvalidGraphic : public Exception {
-public:
-    using Exception::Exception;
-};
-
-class EOutOfResources : public Exception {
-public:
-    using Exception::Exception;
-};
+using EInvalidGraphic = TFailure<struct TInvalidGraphicTag>;
+using EOutOfResources = TFailure<struct TOutOfResourcesTag>;
 
 // The text the error report shows for a message: a full stop is appended when
 // the text is not empty and its last character sorts after ".".

@@ -20,8 +20,7 @@ struct TJpegDecoding {
     std::jmp_buf Escape;
     char Message[JMSG_LENGTH_MAX];
     // Where the pixels go, once the size is known and checked.
-    uchar* (*Allocate)(void* context, int width, int height, int* bytesPerLine);
-    void* AllocateContext;
+    QImage* Target;
 };
 
 TJpegDecoding& DecodingOf(j_common_ptr info)
@@ -66,6 +65,16 @@ void CheckSize(TJpegDecoding& decoding)
         Fail(decoding, "the picture is too large");
 }
 
+// The image's pixels at the size given, or null when they cannot be had.
+uchar* AllocateImage(QImage& image, int width, int height, int* bytesPerLine)
+{
+    image = QImage(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return nullptr;
+    *bytesPerLine = static_cast<int>(image.bytesPerLine());
+    return image.bits();
+}
+
 // Decodes into 32-bit pixels; false with decoding.Message set on failure.
 bool Decode(TJpegDecoding& decoding, const unsigned char* data, unsigned long size)
 {
@@ -86,8 +95,8 @@ bool Decode(TJpegDecoding& decoding, const unsigned char* data, unsigned long si
     info.out_color_space = JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
     int bytesPerLine = 0;
-    uchar* pixels = decoding.Allocate(decoding.AllocateContext, static_cast<int>(info.output_width),
-                                      static_cast<int>(info.output_height), &bytesPerLine);
+    uchar* pixels = AllocateImage(*decoding.Target, static_cast<int>(info.output_width),
+                                  static_cast<int>(info.output_height), &bytesPerLine);
     if (!pixels)
         Fail(decoding, "out of memory");
     while (info.output_scanline < info.output_height) {
@@ -97,16 +106,6 @@ bool Decode(TJpegDecoding& decoding, const unsigned char* data, unsigned long si
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     return true;
-}
-
-uchar* AllocateImage(void* context, int width, int height, int* bytesPerLine)
-{
-    QImage& image = *static_cast<QImage*>(context);
-    image = QImage(width, height, QImage::Format_RGB32);
-    if (image.isNull())
-        return nullptr;
-    *bytesPerLine = static_cast<int>(image.bytesPerLine());
-    return image.bits();
 }
 
 } // namespace
@@ -123,8 +122,7 @@ void TJPEGImage::LoadFromData(const QByteArray& data)
     QImage decoded;
     TJpegDecoding decoding;
     std::memset(&decoding, 0, sizeof decoding);
-    decoding.Allocate = AllocateImage;
-    decoding.AllocateContext = &decoded;
+    decoding.Target = &decoded;
     if (!Decode(decoding, reinterpret_cast<const unsigned char*>(data.constData()),
                 static_cast<unsigned long>(data.size())))
         throw EInvalidGraphic(
