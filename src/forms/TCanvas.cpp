@@ -129,49 +129,32 @@ QRect TCanvas::FloodFill(int x, int y, BoxFillable boxFillable, Fillable fillabl
         return box;
 
     const std::uint32_t taken = brush & 0x00FFFFFFu;
-    // Pushes a seed for each run of fillable pixels of row py within [from, to].
-    auto scan = [&](int py, int from, int to, int dy, int parentLeft, int parentRight) {
-        if (py < 0 || py >= FHeight)
-            return;
-        const std::uint32_t* row = Line(py);
-        bool inRun = false;
-        for (int px = from; px <= to; ++px) {
-            const bool open = fillable(row[px]);
-            if (open && !inRun)
-                FFillSeeds.push_back({px, py, dy, parentLeft, parentRight});
-            inRun = open;
-        }
-    };
-
     FFillSeeds.clear();
     FFillSpans.clear();
-    FFillSeeds.push_back({x, y, 0, 0, -1});
+    FFillSeeds.push_back(QPoint(x, y));
     while (!FFillSeeds.empty()) {
-        const TSeed seed = FFillSeeds.back();
+        const QPoint seed = FFillSeeds.back();
         FFillSeeds.pop_back();
-        std::uint32_t* row = Line(seed.Y);
-        if (!fillable(row[seed.X]))
+        std::uint32_t* row = Line(seed.y());
+        if (!fillable(row[seed.x()]))
             continue;
-        int left = seed.X;
+        int left = seed.x();
         while (left > 0 && fillable(row[left - 1]))
             --left;
-        int right = seed.X;
+        int right = seed.x();
         while (right < FWidth - 1 && fillable(row[right + 1]))
             ++right;
         for (int px = left; px <= right; ++px)
             row[px] = taken;
-        FFillSpans.push_back({left, right, seed.Y});
-        // Onwards, the whole span; back towards the parent, only what lies
-        // beyond the parent's span, which is taken already.
-        if (seed.Dy == 0) {
-            scan(seed.Y - 1, left, right, -1, left, right);
-            scan(seed.Y + 1, left, right, 1, left, right);
-        } else {
-            scan(seed.Y + seed.Dy, left, right, seed.Dy, left, right);
-            scan(seed.Y - seed.Dy, left, std::min(right, seed.ParentLeft - 1), -seed.Dy, left,
-                 right);
-            scan(seed.Y - seed.Dy, std::max(left, seed.ParentRight + 1), right, -seed.Dy, left,
-                 right);
+        FFillSpans.push_back({left, right, seed.y()});
+        // A seed for each run of fillable pixels above and below the span.
+        for (const int py : {seed.y() - 1, seed.y() + 1}) {
+            if (py < 0 || py >= FHeight)
+                continue;
+            const std::uint32_t* next = Line(py);
+            for (int px = left; px <= right; ++px)
+                if (fillable(next[px]) && (px == left || !fillable(next[px - 1])))
+                    FFillSeeds.push_back(QPoint(px, py));
         }
     }
     int left = x;

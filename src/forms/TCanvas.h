@@ -152,21 +152,12 @@ private:
 
     // Fill bookkeeping. The raster's alpha byte is always 0xFF; a fill clears
     // it on the pixels it has taken and sets it again on its spans at the end.
-    struct TSeed {
-        int X;
-        int Y;
-        // The row direction it was found in (0 for the first) and the span it
-        // was found from.
-        int Dy;
-        int ParentLeft;
-        int ParentRight;
-    };
     struct TSpan {
         int Left;
         int Right;
         int Y;
     };
-    std::vector<TSeed> FFillSeeds;
+    std::vector<QPoint> FFillSeeds;
     std::vector<TSpan> FFillSpans;
 
     std::uint64_t FVersion;
