@@ -109,6 +109,7 @@ void TLifeBoard::Generation(TCanvas& canvas)
             centre = column(next);
         }
     }
-    // Drawing in the OnChange that ends the pass still counts as drawing.
+    // Before the update scope raises OnChange: what its handlers draw still
+    // makes the painter forget its boxes.
     FPainter.End(canvas);
 }
