@@ -18,7 +18,7 @@ bool AllOf(const TCanvas& canvas, const QRect& area, TColor color)
 
 void TCellPainter::Begin(const TCanvas& canvas, int rows, int cols)
 {
-    const std::size_t cells = static_cast<std::size_t>(std::max(rows, 0)) * std::max(cols, 0);
+    const std::size_t cells = static_cast<std::size_t>(rows) * cols;
     if (canvas.Version() != FLeftVersion || cols != FCols || cells != FBoxed.size())
         FBoxed.assign(cells, false);
     FCols = cols;
@@ -32,10 +32,10 @@ void TCellPainter::Paint(TCanvas& canvas, int row, int col, TColor color)
     const int y = TLifeBoard::SampleY(row);
     const QRect box(x, y, TLifeBoard::CellPitch - 1, TLifeBoard::CellPitch - 1);
     std::uint8_t& boxed = FBoxed[static_cast<std::size_t>(row) * FCols + col];
+    if (!boxed) {
+        boxed = TLifeBoard::PaintAt(canvas, x, y, color) == box && AllOf(canvas, box, color);
+        return;
+    }
     canvas.Brush.Color = color;
-    if (boxed)
-        canvas.FillRect(box);
-    else
-        boxed = canvas.FillToBorder(x, y, TLifeBoard::GridColor, fsBorder) == box &&
-                AllOf(canvas, box, color);
+    canvas.FillRect(box);
 }

@@ -12,8 +12,9 @@
 // fill paints the grid colour, so a box seen once stays one.
 class TCellPainter {
 public:
-    // Starts a pass: the boxes seen so far are forgotten when anything else
-    // has drawn on the canvas, or the counts changed, since the last End.
+    // Starts a pass over rows × cols cells, both positive: the boxes seen so
+    // far are forgotten when anything else has drawn on the canvas, or the
+    // counts changed, since the last End.
     void Begin(const TCanvas& canvas, int rows, int cols);
     void Paint(TCanvas& canvas, int row, int col, TColor color);
     void End(const TCanvas& canvas) { FLeftVersion = canvas.Version(); }

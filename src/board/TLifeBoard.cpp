@@ -41,10 +41,10 @@ void TLifeBoard::DrawGrid(TCanvas& canvas, int width, int height)
     }
 }
 
-void TLifeBoard::PaintAt(TCanvas& canvas, int x, int y, TColor color)
+QRect TLifeBoard::PaintAt(TCanvas& canvas, int x, int y, TColor color)
 {
     canvas.Brush.Color = color;
-    canvas.FillToBorder(x, y, GridColor, fsBorder);
+    return canvas.FillToBorder(x, y, GridColor, fsBorder);
 }
 
 long long TLifeBoard::SaturatingSeedCount(long long cells)
@@ -77,6 +77,8 @@ void TLifeBoard::Generation(TCanvas& canvas)
 {
     const int rows = FRowCount;
     const int cols = FColCount;
+    if (rows <= 0 || cols <= 0)
+        return;
     FPainter.Begin(canvas, rows, cols);
     // The fills gather into one change for the whole pass.
     const TCanvas::TUpdateScope update(canvas);

@@ -39,8 +39,9 @@ public:
     }
     // Reads every cell: for after a change, not for each generation of a run.
     int LivingCount(const TCanvas& canvas) const;
-    // Fills the grid-bounded region around (x, y) with the colour.
-    static void PaintAt(TCanvas& canvas, int x, int y, TColor color);
+    // Fills the grid-bounded region around (x, y) with the colour; returns
+    // the region's bounding rectangle, empty when nothing was filled.
+    static QRect PaintAt(TCanvas& canvas, int x, int y, TColor color);
 
     // Seeds count random cells, drawing the row index before the column index
     // each time; random() gives integers in [0, 2^31). Counts so large that the
