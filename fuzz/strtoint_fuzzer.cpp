@@ -1,11 +1,9 @@
-// StrToInt on any text, checked against a second reading of the same rules:
-// a regular expression for the grammar and Qt's own conversion for the value.
+// StrToInt on any text, checked against a second reading of the same rules,
+// character by character.
 #include "FuzzApplication.h"
 
 #include "forms/Exceptions.h"
 #include "forms/StrToInt.h"
-
-#include <QRegularExpression>
 
 #include <cstddef>
 #include <cstdint>
@@ -13,24 +11,48 @@
 
 namespace {
 
+// The number the digits from pos on spell in base 10 (after an optional sign,
+// within the int range) or in base 16 (within 32 bits).
+std::optional<long long> Digits(const QString& text, int pos, int base)
+{
+    bool negative = false;
+    if (base == 10 && pos < text.size() && (text[pos] == u'+' || text[pos] == u'-'))
+        negative = text[pos++] == u'-';
+    if (pos >= text.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; pos < text.size(); ++pos) {
+        const char16_t c = text[pos].unicode();
+        const int digit = c >= u'0' && c <= u'9'                 ? c - u'0'
+                          : base == 16 && c >= u'a' && c <= u'f' ? c - u'a' + 10
+                          : base == 16 && c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                                                 : -1;
+        if (digit < 0)
+            return std::nullopt;
+        value = value * base + digit;
+        if (value > (base == 16 ? 0xFFFFFFFFLL : negative ? 2147483648LL : 2147483647LL))
+            return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+// What StrToInt should make of the text, read character by character.
 std::optional<int> Expected(const QString& text)
 {
-    static const QRegularExpression grammar(QStringLiteral(
-        "\\A *(?:(?<decimal>[+-]?[0-9]+)|(?:\\$|x|X|0x|0X)(?<hex>[0-9A-Fa-f]+))\\z"));
-    const QRegularExpressionMatch match = grammar.match(text);
-    if (!match.hasMatch())
+    int pos = 0;
+    while (pos < text.size() && text[pos] == u' ')
+        ++pos;
+    const QStringView rest = QStringView(text).mid(pos);
+    std::optional<long long> value;
+    if (rest.startsWith(u'$') || rest.startsWith(u'x') || rest.startsWith(u'X'))
+        value = Digits(text, pos + 1, 16);
+    else if (rest.startsWith(u"0x") || rest.startsWith(u"0X"))
+        value = Digits(text, pos + 2, 16);
+    else
+        value = Digits(text, pos, 10);
+    if (!value)
         return std::nullopt;
-    bool ok = false;
-    if (match.hasCaptured(QStringLiteral("hex"))) {
-        const qulonglong value = match.capturedView(QStringLiteral("hex")).toULongLong(&ok, 16);
-        if (!ok || value > 0xFFFFFFFFull)
-            return std::nullopt;
-        return static_cast<int>(static_cast<std::uint32_t>(value));
-    }
-    const qlonglong value = match.capturedView(QStringLiteral("decimal")).toLongLong(&ok, 10);
-    if (!ok || value < INT32_MIN || value > INT32_MAX)
-        return std::nullopt;
-    return static_cast<int>(value);
+    return static_cast<int>(static_cast<std::uint32_t>(*value));
 }
 
 // The message names the text, a text of more than 60 characters by its
