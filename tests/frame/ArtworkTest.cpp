@@ -1,7 +1,8 @@
+#include "TestFrame.h"
+
 #include "forms/TBitmap.h"
 #include "forms/TJPEGImage.h"
 
-#include <QFile>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -13,19 +14,17 @@ struct TArtwork {
     QSize Size;
 };
 
-QByteArray Read(const QString& file)
-{
-    QFile resource(QStringLiteral(":/forms/frame/") + file);
-    EXPECT_TRUE(resource.open(QIODevice::ReadOnly)) << file.toStdString();
-    return resource.readAll();
-}
+// Names a case after its picture file, without the extension.
+const auto PictureName = [](const auto& info) {
+    return QString::fromLatin1(info.param.File).section(u'.', 0, 0).toStdString();
+};
 
 class JpegArtwork : public ::testing::TestWithParam<TArtwork> {};
 
 // Baseline, 8-bit, three components, none of them subsampled.
 TEST_P(JpegArtwork, IsABaselineFullColourJpegOfItsSize)
 {
-    const QByteArray data = Read(GetParam().File);
+    const QByteArray data = FramePicture(GetParam().File);
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     int frame = -1;
     for (int i = 2; i + 1 < data.size() && frame < 0; ++i) {
@@ -57,9 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TArtwork{"MaxImage.jpg", {17, 19}}, TArtwork{"CloseImage.jpg", {17, 19}},
                       TArtwork{"BottomLeftImage.jpg", {10, 12}},
                       TArtwork{"BottomRightImage.jpg", {13, 12}}),
-    [](const ::testing::TestParamInfo<TArtwork>& info) {
-        return QString::fromLatin1(info.param.File).section(u'.', 0, 0).toStdString();
-    });
+    PictureName);
 
 // The two bands: 24-bit, bottom-up, the plain 40-byte header, each row one
 // colour; rows given as a pair alternate between the two.
@@ -79,7 +76,7 @@ class BandArtwork : public ::testing::TestWithParam<TBand> {};
 TEST_P(BandArtwork, IsAPlainBitmapOfOneColourARow)
 {
     const TBand& band = GetParam();
-    const QByteArray data = Read(band.File);
+    const QByteArray data = FramePicture(band.File);
     const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
     ASSERT_GE(data.size(), 54);
     EXPECT_EQ(data.left(2), "BM");
@@ -127,25 +124,22 @@ std::vector<std::vector<QRgb>> TitleRows()
     return rows;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Frame, BandArtwork,
-    ::testing::Values(TBand{"GetFTopCenterImage.bmp", 1280, TitleRows()},
-                      TBand{"BottomCenterImage.bmp",
-                            1280,
-                            {{0xFFCFC8CF},
-                             {0xFFCFCFCF},
-                             {0xFFB0B0B0},
-                             {0xFF9F989F},
-                             {0xFF707870},
-                             {0xFF4F504F},
-                             {0xFF2F2F2F},
-                             {0xFF002F50},
-                             {0xFF1F5070},
-                             {0xFF0F3750},
-                             {0xFF002740},
-                             {0xFF0F1F30}}}),
-    [](const ::testing::TestParamInfo<TBand>& info) {
-        return QString::fromLatin1(info.param.File).section(u'.', 0, 0).toStdString();
-    });
+INSTANTIATE_TEST_SUITE_P(Frame, BandArtwork,
+                         ::testing::Values(TBand{"GetFTopCenterImage.bmp", 1280, TitleRows()},
+                                           TBand{"BottomCenterImage.bmp",
+                                                 1280,
+                                                 {{0xFFCFC8CF},
+                                                  {0xFFCFCFCF},
+                                                  {0xFFB0B0B0},
+                                                  {0xFF9F989F},
+                                                  {0xFF707870},
+                                                  {0xFF4F504F},
+                                                  {0xFF2F2F2F},
+                                                  {0xFF002F50},
+                                                  {0xFF1F5070},
+                                                  {0xFF0F3750},
+                                                  {0xFF002740},
+                                                  {0xFF0F1F30}}}),
+                         PictureName);
 
 } // namespace

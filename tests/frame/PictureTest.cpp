@@ -1,3 +1,5 @@
+#include "TestFrame.h"
+
 #include "forms/Exceptions.h"
 #include "forms/TBitmap.h"
 #include "forms/TCanvas.h"
@@ -10,7 +12,6 @@
 #include "support/Failures.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
 
 #include <cstdio>
@@ -20,13 +21,6 @@
 #include <jpeglib.h>
 
 namespace {
-
-QByteArray Resource(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
-    return file.readAll();
-}
 
 // A small JPEG made by Qt's own encoder, independent of our decoder.
 QByteArray EncodedJpeg(QSize size, bool progressive = false)
@@ -80,7 +74,7 @@ TEST(Jpeg, DamagedDataIsAClearErrorAndNeverAGreyPicture)
     // Truncated, without its end marker or its start, empty, no JPEG at all.
     for (const QByteArray& bad :
          {good.left(good.size() / 2), good.left(good.size() - 2), noStart, QByteArray(),
-          QByteArray("GIF89a not a jpeg at all"), Resource(":/forms/frame/BottomCenterImage.bmp")})
+          QByteArray("GIF89a not a jpeg at all"), FramePicture("BottomCenterImage.bmp")})
         EXPECT_TRUE(JpegFailure(bad).startsWith("JPEG error: ")) << bad.left(16).toHex().data();
 
     // Flipping bits in the entropy-coded data either still decodes or fails
@@ -169,7 +163,7 @@ TEST(Jpeg, AProgressiveFileWithTooManyScansIsRefused)
 TEST(Bitmap, LoadsBmpOnlyAndKeepsItsPictureOnFailure)
 {
     TBitmap bitmap;
-    bitmap.LoadFromData(Resource(":/forms/frame/BottomCenterImage.bmp"));
+    bitmap.LoadFromData(FramePicture("BottomCenterImage.bmp"));
     EXPECT_EQ(bitmap.Width(), 1280);
     EXPECT_EQ(bitmap.Height(), 12);
     EXPECT_EQ(bitmap.Canvas().PixelAt(0, 0), 0xCFC8CFu);

@@ -2,7 +2,19 @@
 
 #include "frame/Neowin.h"
 
+#include <QFile>
+
+#include <gtest/gtest.h>
+
 #include <vector>
+
+// One of the frame's pictures, as the program's resources hold it.
+inline QByteArray FramePicture(const QString& file)
+{
+    QFile resource(QStringLiteral(":/forms/frame/") + file);
+    EXPECT_TRUE(resource.open(QIODevice::ReadOnly)) << file.toStdString();
+    return resource.readAll();
+}
 
 // A small form on the frame: all three glyphs, and a panel in the client area.
 class TTestFrame : public TNeoForm {
