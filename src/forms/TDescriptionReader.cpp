@@ -41,18 +41,6 @@ template <class T> TControl* Make(TComponent* owner)
     return new T(owner);
 }
 
-// The classes a description binds names in: the form's own first, then its
-// bases down to TForm (Qt's own classes name nothing a description may use).
-template <class Visit> void ForEachFormClass(const TForm& form, Visit visit)
-{
-    for (const QMetaObject* formClass = form.metaObject(); formClass;
-         formClass = formClass->superClass()) {
-        visit(*formClass);
-        if (formClass == &TForm::staticMetaObject)
-            return;
-    }
-}
-
 bool SameName(const char* name, const QString& wanted)
 {
     return QString::fromLatin1(name).compare(wanted, Qt::CaseInsensitive) == 0;
@@ -61,14 +49,12 @@ bool SameName(const char* name, const QString& wanted)
 // The form's invokable method of that name, ignoring case.
 QMetaMethod FindHandler(const TForm& form, const QString& name)
 {
-    QMetaMethod found;
-    ForEachFormClass(form, [&](const QMetaObject& formClass) {
-        for (int i = formClass.methodOffset(); i < formClass.methodCount() && !found.isValid(); ++i)
-            if (formClass.method(i).methodType() == QMetaMethod::Method &&
-                SameName(formClass.method(i).name(), name))
-                found = formClass.method(i);
-    });
-    return found;
+    for (const QMetaObject* formClass : form.FormClasses())
+        for (int i = formClass->methodOffset(); i < formClass->methodCount(); ++i)
+            if (formClass->method(i).methodType() == QMetaMethod::Method &&
+                SameName(formClass->method(i).name(), name))
+                return formClass->method(i);
+    return QMetaMethod();
 }
 
 // Calls the handler through Qt's argument frame: slot 0 for the return value
@@ -106,12 +92,10 @@ TBoundMethod Bind(TForm& form, const QMetaMethod& method)
 bool BindField(TForm& form, const QString& name, TControl* control)
 {
     QMetaProperty field;
-    ForEachFormClass(form, [&](const QMetaObject& formClass) {
-        for (int i = formClass.propertyOffset(); i < formClass.propertyCount() && !field.isValid();
-             ++i)
-            if (SameName(formClass.property(i).name(), name))
-                field = formClass.property(i);
-    });
+    for (const QMetaObject* formClass : form.FormClasses())
+        for (int i = formClass->propertyOffset(); i < formClass->propertyCount(); ++i)
+            if (!field.isValid() && SameName(formClass->property(i).name(), name))
+                field = formClass->property(i);
     if (!field.isValid())
         return true;
     const QMetaObject* fieldClass = field.metaType().metaObject();

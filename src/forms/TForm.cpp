@@ -12,8 +12,6 @@
 #include <QPainter>
 #include <QWindow>
 
-#include <deque>
-
 TForm::TForm(TComponent* owner) : TWinControl(owner)
 {
     TControl::SetVisible(false);
@@ -34,14 +32,12 @@ void TForm::Create()
         return;
     }
     BeginLoading();
-    std::deque<const QMetaObject*> chain;
-    for (const QMetaObject* formClass = metaObject(); formClass != &TWinControl::staticMetaObject;
-         formClass = formClass->superClass())
-        chain.push_front(formClass);
+    const std::vector<const QMetaObject*> classes = FormClasses();
     bool found = false;
-    for (const QMetaObject* formClass : chain) {
+    // Base class first: a class's description adds to its base's.
+    for (auto formClass = classes.rbegin(); formClass != classes.rend(); ++formClass) {
         QFile resource(QStringLiteral(":/forms/") +
-                       QString::fromLatin1(formClass->className()).toUpper());
+                       QString::fromLatin1((*formClass)->className()).toUpper());
         if (!resource.open(QIODevice::ReadOnly))
             continue;
         found = true;
@@ -53,6 +49,15 @@ void TForm::Create()
     Constructed();
     if (OnCreate)
         Application->Guard([this] { OnCreate(this); });
+}
+
+std::vector<const QMetaObject*> TForm::FormClasses() const
+{
+    std::vector<const QMetaObject*> classes;
+    for (const QMetaObject* formClass = metaObject(); formClass != &TWinControl::staticMetaObject;
+         formClass = formClass->superClass())
+        classes.push_back(formClass);
+    return classes;
 }
 
 void TForm::ReadDescription(const QByteArray& description)

@@ -4,6 +4,7 @@
 #include "forms/TWinControl.h"
 
 #include <cstdint>
+#include <vector>
 
 class QWindow;
 
@@ -48,6 +49,9 @@ public:
     // Raises EResNotFound when no class of the chain has a description, and
     // EReadError for a description it cannot read.
     void Create();
+    // The form's classes, its own first, then its bases down to TForm: where
+    // its descriptions, handlers and fields are looked up.
+    std::vector<const QMetaObject*> FormClasses() const;
 
     int ClientWidth() const { return Width(); }
     void SetClientWidth(int width) { SetWidth(width); }
