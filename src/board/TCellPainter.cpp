@@ -1,7 +1,5 @@
 #include "board/TCellPainter.h"
 
-#include "board/TLifeBoard.h"
-
 namespace {
 
 // Whether every pixel of area has the colour, so the fill took all of it.
@@ -28,12 +26,12 @@ void TCellPainter::Begin(const TCanvas& canvas, int rows, int cols)
 
 void TCellPainter::Paint(TCanvas& canvas, int row, int col, TColor color)
 {
-    const int x = TLifeBoard::SampleX(col);
-    const int y = TLifeBoard::SampleY(row);
-    const QRect box(x, y, TLifeBoard::CellPitch - 1, TLifeBoard::CellPitch - 1);
+    const int x = TCellGrid::SampleX(col);
+    const int y = TCellGrid::SampleY(row);
+    const QRect box(x, y, TCellGrid::CellPitch - 1, TCellGrid::CellPitch - 1);
     std::uint8_t& boxed = FBoxed[static_cast<std::size_t>(row) * FCols + col];
     if (!boxed) {
-        boxed = TLifeBoard::PaintAt(canvas, x, y, color) == box && AllOf(canvas, box, color);
+        boxed = TCellGrid::PaintAt(canvas, x, y, color) == box && AllOf(canvas, box, color);
         return;
     }
     canvas.Brush.Color = color;

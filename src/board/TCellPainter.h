@@ -1,11 +1,11 @@
 #pragma once
 
-#include "forms/TCanvas.h"
+#include "board/TCellGrid.h"
 
 #include <cstdint>
 #include <vector>
 
-// Paints a board's cells exactly as TLifeBoard::PaintAt does, faster where it
+// Paints a board's cells exactly as TCellGrid::PaintAt does, faster where it
 // can: once a fill has shown a cell to be a 4 × 4 box of its own, the cell is
 // filled as a rectangle, with no reading, for as long as nothing but this
 // painter draws on the canvas. Only grid-coloured pixels bound a fill and no

@@ -41,12 +41,6 @@ void TLifeBoard::DrawGrid(TCanvas& canvas, int width, int height)
     }
 }
 
-QRect TLifeBoard::PaintAt(TCanvas& canvas, int x, int y, TColor color)
-{
-    canvas.Brush.Color = color;
-    return canvas.FillToBorder(x, y, GridColor, fsBorder);
-}
-
 long long TLifeBoard::SaturatingSeedCount(long long cells)
 {
     // P(some cell missed) <= cells * (1 - 1/cells)^n <= cells * e^(-n/cells),

@@ -1,23 +1,20 @@
 #pragma once
 
+#include "board/TCellGrid.h"
 #include "board/TCellPainter.h"
-#include "forms/TCanvas.h"
-#include "forms/TColor.h"
 
 #include <functional>
 
-// The Life board kept in a raster: cells of 5 × 5 pixels behind one-pixel grey
-// grid lines, alive when the top-left interior pixel of the cell is blue. There
-// is no cell array; painting a cell is a fill bounded by the grid colour.
+// The Life board kept in a raster: cells on the grid of TCellGrid, alive when
+// the cell's sample point is blue. There is no cell array; painting a cell is
+// a fill bounded by the grid colour.
 //
 // The row and column counts belong to the caller and are read at every use, so
 // a board redrawn between two generations takes effect at once.
-class TLifeBoard {
+class TLifeBoard : public TCellGrid {
 public:
-    static constexpr int CellPitch = 5;
     static constexpr TColor LivingColor = 0xFF0000;
     static constexpr TColor DeadColor = 0xFFFFFF;
-    static constexpr TColor GridColor = 0xBCBCBC;
 
     TLifeBoard(int& rowCount, int& colCount) : FRowCount(rowCount), FColCount(colCount) {}
 
@@ -26,8 +23,6 @@ public:
     // after any earlier grid.
     void DrawGrid(TCanvas& canvas, int width, int height);
 
-    static int SampleX(int col) { return CellPitch * col + 1; }
-    static int SampleY(int row) { return CellPitch * row + 1; }
     static bool IsAlive(const TCanvas& canvas, int row, int col)
     {
         return IsAlive(canvas.Row(SampleY(row)), col);
@@ -39,9 +34,6 @@ public:
     }
     // Reads every cell: for after a change, not for each generation of a run.
     int LivingCount(const TCanvas& canvas) const;
-    // Fills the grid-bounded region around (x, y) with the colour; returns
-    // the region's bounding rectangle, empty when nothing was filled.
-    static QRect PaintAt(TCanvas& canvas, int x, int y, TColor color);
 
     // Seeds count random cells, drawing the row index before the column index
     // each time; random() gives integers in [0, 2^31). Counts so large that the
