@@ -74,10 +74,11 @@ void TForm1::btnGoClick(TComponent*)
     const int generations = StrToInt(edt1->Text());
     BeginRun(generations);
     if (FRunning) {
-        // Pressed inside the run's own pump: the run counts anew from here,
-        // and the stack never grows.
+        // Pressed inside the run's own pump: the run counts anew from the
+        // frame on screen, and the stack never grows.
+        FRestartRequested = true;
         if (FRunTotal > 0)
-            ShowProgress();
+            ShowProgress(1);
         return;
     }
     FRunning = true;
@@ -96,12 +97,20 @@ void TForm1::RunGenerations()
 {
     // Each generation stays on screen for one refresh before the next is made.
     TFramePacer pacer(*this);
-    for (FRunIndex = 0; FRunIndex < FRunTotal; ++FRunIndex) {
-        ShowProgress();
+    FRestartRequested = false;
+    for (int index = 0; index < FRunTotal; ++index) {
+        ShowProgress(index + 1);
         pacer.ShowFrame();
         // A quit taken by the pump ends the run, so closing the window works.
-        if (FStopRequested || Application->Terminated() || FRunIndex >= FRunTotal)
+        if (FStopRequested || Application->Terminated())
             break;
+        if (FRestartRequested) {
+            // The frame on screen is the first of the new count.
+            FRestartRequested = false;
+            index = 0;
+            if (FRunTotal <= 0)
+                break;
+        }
         FBoard.Generation(img1->Canvas());
     }
 }
@@ -117,15 +126,14 @@ void TForm1::BeginRun(int generations)
 {
     FStopRequested = false;
     FRunTotal = generations;
-    FRunIndex = 0;
     btnGo->SetEnabled(false);
     btnStop->SetEnabled(true);
     lbl2->SetCaption(QStringLiteral("进化中..."));
 }
 
-void TForm1::ShowProgress()
+void TForm1::ShowProgress(int generation)
 {
-    lbl2->SetCaption(QStringLiteral("进化完成 %1 代.").arg(FRunIndex + 1));
+    lbl2->SetCaption(QStringLiteral("进化完成 %1 代.").arg(generation));
 }
 
 void TForm1::DescribeBoard()

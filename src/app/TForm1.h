@@ -61,24 +61,25 @@ public:
 
 private:
     int NextRandom() { return static_cast<int>(FRandom() >> 1); }
-    // Puts the run buttons and the label in their running state and (re)starts
-    // the count of the run.
+    // Puts the run buttons and the label in their running state and sets the
+    // count of the run.
     void BeginRun(int generations);
     // The loop of a run: a generation for every frame until the count is
     // done, Stop is pressed or the program quits.
     void RunGenerations();
     void EndRun();
-    void ShowProgress();
+    // The status line during a run: the generation number, from 1.
+    void ShowProgress(int generation);
     // Tells a screen reader the board's size and how many cells live. It
     // counts every cell, so it runs after a user's change and at the end of a
     // run, never for each generation.
     void DescribeBoard();
 
     // The run in progress: it is never entered twice; Evolve pressed inside
-    // its pump restarts it.
+    // its pump asks it to count anew from its new total.
     bool FRunning = false;
+    bool FRestartRequested = false;
     int FRunTotal = 0;
-    int FRunIndex = 0;
 
     TLifeBoard FBoard{FRowCount, FColCount};
     std::mt19937 FRandom;
