@@ -1,6 +1,6 @@
 #include "forms/TAccessibleControl.h"
 
-#include "forms/TApplication.h"
+#include "forms/Guard.h"
 #include "forms/TControl.h"
 
 namespace {
@@ -56,7 +56,7 @@ QString TAccessibleControl::text(QAccessible::Text t) const
 
 bool TAccessibleControl::Pressable() const
 {
-    return role() == QAccessible::PushButton && Control().OnClick;
+    return role() == QAccessible::PushButton && Control().HandlesClicks();
 }
 
 QStringList TAccessibleControl::actionNames() const
@@ -80,6 +80,5 @@ void TAccessibleControl::doAction(const QString& actionName)
     // buttons do: a handler may open a modal box or run a long pump.
     TControl* control = &Control();
     QMetaObject::invokeMethod(
-        control, [control] { Application->Guard([control] { control->Click(); }); },
-        Qt::QueuedConnection);
+        control, [control] { Guard([control] { control->Click(); }); }, Qt::QueuedConnection);
 }

@@ -1,6 +1,7 @@
 #include "forms/TApplication.h"
 
 #include "forms/Exceptions.h"
+#include "forms/Guard.h"
 #include "forms/TControl.h"
 #include "forms/TFont.h"
 #include "forms/TForm.h"
@@ -13,6 +14,7 @@ TApplication* Application = nullptr;
 TApplication::TApplication() : TComponent(nullptr)
 {
     Application = this;
+    SetExceptionReport([]() noexcept { Application->HandleException(); });
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutions();
 }
@@ -21,6 +23,7 @@ TApplication::~TApplication()
 {
     while (!Components().empty())
         delete Components().back();
+    SetExceptionReport(nullptr);
     Application = nullptr;
 }
 
@@ -88,9 +91,9 @@ void TApplication::HideTaskbarButton()
 void TApplication::HandleException() noexcept
 {
     const std::exception_ptr error = std::current_exception();
-    if (FCaptureControl) {
+    if (TControl* captured = TControl::CaptureControl()) {
         try {
-            FCaptureControl->CancelMode();
+            captured->CancelMode();
         } catch (...) {
             // The report below is about the first failure.
         }

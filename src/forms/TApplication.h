@@ -5,14 +5,14 @@
 #include <QObject>
 #include <QString>
 
-class TControl;
 class TForm;
 
 // The one application object: title, main form, message loop and the error
-// report that every call from Qt into program code ends in.
+// report that every call from Qt into program code ends in (Guard).
 class TApplication : public TComponent {
 public:
-    // Needs a QApplication; becomes the global Application.
+    // Needs a QApplication; becomes the global Application and installs its
+    // error report.
     TApplication();
     ~TApplication() override;
 
@@ -49,18 +49,6 @@ public:
     // The error report for the exception being handled: cancels mouse
     // capture, drops EAbort, shows any other message in a stop box.
     void HandleException() noexcept;
-    // Runs f, reporting whatever escapes it.
-    template <class F> void Guard(F&& f) noexcept
-    {
-        try {
-            f();
-        } catch (...) {
-            HandleException();
-        }
-    }
-
-    TControl* CaptureControl() const { return FCaptureControl; }
-    void SetCaptureControl(TControl* control) { FCaptureControl = control; }
 
 private:
     void ShowMainWindow();
@@ -68,7 +56,6 @@ private:
 
     QString FTitle;
     TForm* FMainForm = nullptr;
-    TControl* FCaptureControl = nullptr;
     bool FTerminated = false;
     bool FShowMainForm = true;
     // Receives the posted quit requests; requests pending at destruction die with it.

@@ -1,6 +1,6 @@
 #include "forms/TBitBtn.h"
 
-#include "forms/TApplication.h"
+#include "forms/Guard.h"
 
 #include <QPushButton>
 
@@ -10,7 +10,7 @@ TBitBtn::TBitBtn(TComponent* owner) : TWinControl(owner), FButton(new QPushButto
     // Return presses a focused button, as Space does.
     FButton->setAutoDefault(true);
     QObject::connect(FButton, &QPushButton::clicked, FButton,
-                     [this] { Application->Guard([this] { Click(); }); });
+                     [this] { Guard([this] { Click(); }); });
 }
 
 QWidget* TBitBtn::FocusWidget() const

@@ -1,11 +1,10 @@
 #include "forms/TControl.h"
 
-#include "forms/Exceptions.h"
+#include "forms/Guard.h"
 #include "forms/TAccessibleControl.h"
-#include "forms/TApplication.h"
-#include "forms/TPropertyReader.h"
 #include "forms/TWinControl.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -45,16 +44,6 @@ TMouseButton ButtonOf(const QMouseEvent& event)
     }
 }
 
-// A setter of one member of a control's font, for "Font.…" properties.
-template <class Apply> auto FontSetter(Apply apply)
-{
-    return [apply](TControl& control, const QString& value) {
-        TFont font = control.Font();
-        apply(font, value);
-        control.SetFont(font);
-    };
-}
-
 Qt::CursorShape ToQtCursor(TCursor cursor)
 {
     switch (cursor) {
@@ -84,8 +73,8 @@ TControl::TControl(TComponent* owner) : TComponent(owner)
 
 TControl::~TControl()
 {
-    if (Application && Application->CaptureControl() == this)
-        Application->SetCaptureControl(nullptr);
+    if (FCaptureControl == this)
+        FCaptureControl = nullptr;
     if (FParent)
         FParent->RemoveControl(this);
 }
@@ -111,7 +100,7 @@ void TControl::SetParent(TWinControl* parent)
 void TControl::SetBounds(int left, int top, int width, int height)
 {
     // Bounds that code works out get the range a description's numbers are
-    // read into (PropertyText::ToPixels), here where they all pass.
+    // read into (PropertyText), here where they all pass.
     const QRect bounds(std::clamp(left, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
                        std::clamp(top, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
                        std::clamp(width, 0, QWIDGETSIZE_MAX),
@@ -344,22 +333,26 @@ QPoint TControl::ScreenToClient(QPoint screenPoint) const
 
 void TControl::Click()
 {
-    if (OnClick)
-        OnClick(this);
+    emit OnClick(this);
+}
+
+bool TControl::HandlesClicks() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TControl::OnClick));
 }
 
 void TControl::CancelMode()
 {
     const bool wasDown = FMouseCapture;
     ReleaseCapture();
-    if (wasDown && OnMouseUp)
-        OnMouseUp(this, mbLeft, 0, -1, -1);
+    if (wasDown)
+        emit OnMouseUp(this, mbLeft, 0, -1, -1);
 }
 
 void TControl::Capture()
 {
     FMouseCapture = true;
-    Application->SetCaptureControl(this);
+    FCaptureControl = this;
 }
 
 bool TControl::HearsMouseAt(QPoint at) const
@@ -373,86 +366,8 @@ void TControl::ReleaseCapture()
 {
     FMouseCapture = false;
     FClickPending = false;
-    if (Application && Application->CaptureControl() == this)
-        Application->SetCaptureControl(nullptr);
-}
-
-void TControl::SetProperty(const QString& name, const QString& value)
-{
-    const TPropertySetters& setters = Properties();
-    const auto found = setters.find(name);
-    if (found == setters.end())
-        throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
-    found->second(*this, value);
-}
-
-QStringList TControl::PropertyNames() const
-{
-    QStringList names;
-    for (const auto& entry : Properties())
-        names << entry.first;
-    return names;
-}
-
-const TPropertySetters& TControl::Properties() const
-{
-    // One table a class, made when a control of the class first reads one.
-    static std::map<const QMetaObject*, TPropertySetters> byClass;
-    TPropertySetters& setters = byClass[metaObject()];
-    if (setters.empty())
-        AddProperties(setters);
-    return setters;
-}
-
-void TControl::AddProperties(TPropertySetters& setters) const
-{
-    using namespace PropertyText;
-    TSettersOf<TControl> add(setters);
-    add("Left", [](TControl& c, const QString& v) { c.SetLeft(ToPixels(v)); });
-    add("Top", [](TControl& c, const QString& v) { c.SetTop(ToPixels(v)); });
-    add("Width", [](TControl& c, const QString& v) { c.SetWidth(ToPixels(v)); });
-    add("Height", [](TControl& c, const QString& v) { c.SetHeight(ToPixels(v)); });
-    add("Align", [](TControl& c, const QString& v) { c.SetAlign(ToIdent<TAlign>(v)); });
-    add("Anchors", [](TControl& c, const QString& v) { c.SetAnchors(ToSet<TAnchorKind>(v)); });
-    add("Visible", [](TControl& c, const QString& v) { c.SetVisible(ToBool(v)); });
-    add("Enabled", [](TControl& c, const QString& v) { c.SetEnabled(ToBool(v)); });
-    add("Cursor", [](TControl& c, const QString& v) { c.SetCursor(ToIdent<TCursor>(v)); });
-    add("Hint", [](TControl& c, const QString& v) { c.SetHint(v); });
-    add("ShowHint", [](TControl& c, const QString& v) { c.SetShowHint(ToBool(v)); });
-    add("ParentShowHint", [](TControl& c, const QString& v) { c.SetParentShowHint(ToBool(v)); });
-    add("ParentFont", [](TControl& c, const QString& v) { c.SetParentFont(ToBool(v)); });
-    add("ParentColor", [](TControl& c, const QString& v) { c.SetParentColor(ToBool(v)); });
-    add("Color", [](TControl& c, const QString& v) { c.SetColor(ToColor(v)); });
-    add("Caption", [](TControl& c, const QString& v) { c.SetCaption(v); });
-    add("AccessibleName", [](TControl& c, const QString& v) { c.SetAccessibleName(v); });
-    add("Font.Name", FontSetter([](TFont& f, const QString& v) { f.Name = v; }));
-    add("Font.Height", FontSetter([](TFont& f, const QString& v) { f.Height = ToPixels(v); }));
-    add("Font.Charset", FontSetter([](TFont& f, const QString& v) { f.Charset = v; }));
-    add("Font.Color", FontSetter([](TFont& f, const QString& v) { f.Color = ToColor(v); }));
-    add("Font.Style",
-        FontSetter([](TFont& f, const QString& v) { f.Style = ToSet<TFontStyle>(v); }));
-}
-
-void TControl::SetEvent(const QString& name, const TBoundMethod& method)
-{
-    using PropertyText::Required;
-    if (name == QLatin1String("OnClick"))
-        OnClick = Required(method.Notify);
-    else if (name == QLatin1String("OnDblClick"))
-        OnDblClick = Required(method.Notify);
-    else if (name == QLatin1String("OnMouseDown"))
-        OnMouseDown = Required(method.Mouse);
-    else if (name == QLatin1String("OnMouseUp"))
-        OnMouseUp = Required(method.Mouse);
-    else if (name == QLatin1String("OnMouseMove"))
-        OnMouseMove = Required(method.MouseMove);
-    else
-        throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
-}
-
-void TControl::SetGraphicProperty(const QString& name, const QString&, const QByteArray&)
-{
-    throw EReadError(QStringLiteral("Property %1 does not exist").arg(name));
+    if (FCaptureControl == this)
+        FCaptureControl = nullptr;
 }
 
 void TControl::RequestAlign()
@@ -479,17 +394,16 @@ void TControl::Press(const QMouseEvent& event, bool doubleClick)
 {
     FLastPress = event.globalPosition().toPoint();
     const QPoint at = event.position().toPoint();
-    Application->Guard([&] {
+    Guard([&] {
         if (event.button() == Qt::LeftButton) {
             Capture();
             FClickPending = !doubleClick;
-            if (doubleClick && OnDblClick)
-                OnDblClick(this);
+            if (doubleClick)
+                emit OnDblClick(this);
         }
-        if (OnMouseDown)
-            OnMouseDown(this, ButtonOf(event),
-                        ShiftStateOf(event) | (doubleClick ? TShiftState(ssDouble) : 0), at.x(),
-                        at.y());
+        emit OnMouseDown(this, ButtonOf(event),
+                         ShiftStateOf(event) | (doubleClick ? TShiftState(ssDouble) : 0), at.x(),
+                         at.y());
     });
 }
 
@@ -498,10 +412,7 @@ void TControl::mouseMoveEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     if (!HearsMouseAt(at))
         return;
-    Application->Guard([&] {
-        if (OnMouseMove)
-            OnMouseMove(this, ShiftStateOf(*event), at.x(), at.y());
-    });
+    Guard([&] { emit OnMouseMove(this, ShiftStateOf(*event), at.x(), at.y()); });
 }
 
 void TControl::mouseReleaseEvent(QMouseEvent* event)
@@ -513,10 +424,9 @@ void TControl::mouseReleaseEvent(QMouseEvent* event)
         ReleaseCapture();
     if (!heard)
         return;
-    Application->Guard([&] {
+    Guard([&] {
         if (click)
             Click();
-        if (OnMouseUp)
-            OnMouseUp(this, ButtonOf(*event), ShiftStateOf(*event), at.x(), at.y());
+        emit OnMouseUp(this, ButtonOf(*event), ShiftStateOf(*event), at.x(), at.y());
     });
 }

@@ -5,7 +5,6 @@
 #include "forms/TColor.h"
 #include "forms/TComponent.h"
 #include "forms/TFont.h"
-#include "forms/TPropertyReader.h"
 
 #include <QAccessible>
 #include <QWidget>
@@ -18,8 +17,29 @@ class TWinControl;
 // alignment and anchors, visibility, font, colour, hint, cursor and the mouse
 // events. A Qt widget underneath; the bounds here are the truth and the widget
 // follows them.
+//
+// What a description may set is a Q_PROPERTY of the control's class, and each
+// event a description may bind is a signal named after it ("OnClick").
 class TControl : public QWidget, public TComponent {
     Q_OBJECT
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(Forms::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(Forms::TAnchors Anchors MEMBER FAnchors WRITE SetAnchors)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(Forms::TCursor Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint MEMBER FShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint MEMBER FParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(TFont Font READ Font WRITE SetFont)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(TColor Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool ParentColor MEMBER FParentColor WRITE SetParentColor)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(QString AccessibleName READ accessibleName WRITE SetAccessibleName)
 
 public:
     explicit TControl(TComponent* owner);
@@ -86,34 +106,29 @@ public:
 
     QPoint ScreenToClient(QPoint screenPoint) const;
 
-    TNotifyEvent OnClick;
-    TNotifyEvent OnDblClick;
-    TMouseEvent OnMouseDown;
-    TMouseEvent OnMouseUp;
-    TMouseMoveEvent OnMouseMove;
-
     virtual void Click();
+    // Whether anything hears OnClick.
+    bool HandlesClicks() const;
 
-    // Ends a mouse capture, as a cancel-mode message does.
+    // Ends a mouse capture, as a cancel-mode message does; a form hears a
+    // cancelled mode here.
     virtual void CancelMode();
     bool MouseCapture() const { return FMouseCapture; }
+    // The control a left press captured the mouse for, until its release or a
+    // cancelled mode; none between.
+    static TControl* CaptureControl() { return FCaptureControl; }
 
-    // Description reading: unknown names raise EReadError.
-    void SetProperty(const QString& name, const QString& value);
-    // The names SetProperty takes.
-    QStringList PropertyNames() const;
-    // Adds the properties the class takes to its bases' ones; a class's own
-    // setter replaces a base's of the same name. A class that overrides this
-    // declares Q_OBJECT: the tables are kept by meta-object.
-    virtual void AddProperties(TPropertySetters& setters) const;
-    virtual void SetEvent(const QString& name, const TBoundMethod& method);
-    // A picture property: the graphic's class and its file.
-    virtual void SetGraphicProperty(const QString& name, const QString& graphicClass,
-                                    const QByteArray& data);
     void Loaded() override;
 
     // Called when the parent's client size changes, for anchored controls.
     void ApplyAnchors(QSize parentSize);
+
+signals:
+    void OnClick(TComponent* Sender);
+    void OnDblClick(TComponent* Sender);
+    void OnMouseDown(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void OnMouseUp(TComponent* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void OnMouseMove(TComponent* Sender, TShiftState Shift, int X, int Y);
 
 protected:
     friend class TWinControl;
@@ -143,7 +158,8 @@ private:
     bool HearsMouseAt(QPoint at) const;
     void ReleaseCapture();
     void RememberAnchorOrigin();
-    const TPropertySetters& Properties() const;
+
+    static inline TControl* FCaptureControl = nullptr;
 
     TWinControl* FParent = nullptr;
     QRect FBounds;

@@ -7,6 +7,7 @@
 #include "forms/TImage.h"
 #include "forms/TLabel.h"
 #include "forms/TPanel.h"
+#include "forms/TPicture.h"
 #include "forms/TPropertyReader.h"
 
 #include <QFile>
@@ -46,44 +47,29 @@ bool SameName(const char* name, const QString& wanted)
     return QString::fromLatin1(name).compare(wanted, Qt::CaseInsensitive) == 0;
 }
 
-// The form's invokable method of that name, ignoring case.
+// The form's slot or invokable method of that name, ignoring case.
 QMetaMethod FindHandler(const TForm& form, const QString& name)
 {
     for (const QMetaObject* formClass : form.FormClasses())
-        for (int i = formClass->methodOffset(); i < formClass->methodCount(); ++i)
-            if (formClass->method(i).methodType() == QMetaMethod::Method &&
-                SameName(formClass->method(i).name(), name))
-                return formClass->method(i);
+        for (int i = formClass->methodOffset(); i < formClass->methodCount(); ++i) {
+            const QMetaMethod method = formClass->method(i);
+            const bool handler = method.methodType() == QMetaMethod::Slot ||
+                                 method.methodType() == QMetaMethod::Method;
+            if (handler && SameName(method.name(), name))
+                return method;
+        }
     return QMetaMethod();
 }
 
-// Calls the handler through Qt's argument frame: slot 0 for the return value
-// (handlers return nothing), then a pointer to each argument.
-template <class... Args> auto Invoker(QObject* receiver, int index)
+// The control's event of that name: a signal its classes declare, not Qt's.
+QMetaMethod FindEvent(const TControl& control, const QString& name)
 {
-    return [receiver, index](Args... args) {
-        void* frame[] = {nullptr, &args...};
-        QMetaObject::metacall(receiver, QMetaObject::InvokeMetaMethod, index, frame);
-    };
-}
-
-// The handler bound to the form as the event kind its parameters make it; a
-// method of no event's kind binds nothing, which the event refuses.
-TBoundMethod Bind(TForm& form, const QMetaMethod& method)
-{
-    const int index = method.methodIndex();
-    using Types = QList<QByteArray>;
-    const Types types = method.parameterTypes();
-    TBoundMethod bound;
-    if (types == Types{"TComponent*"})
-        bound.Notify = Invoker<TComponent*>(&form, index);
-    else if (types == Types{"TComponent*", "TMouseButton", "TShiftState", "int", "int"})
-        bound.Mouse = Invoker<TComponent*, TMouseButton, TShiftState, int, int>(&form, index);
-    else if (types == Types{"TComponent*", "TShiftState", "int", "int"})
-        bound.MouseMove = Invoker<TComponent*, TShiftState, int, int>(&form, index);
-    else if (types == Types{"TComponent*", "int&", "int&", "bool&"})
-        bound.CanResize = Invoker<TComponent*, int&, int&, bool&>(&form, index);
-    return bound;
+    const QMetaObject& type = *control.metaObject();
+    for (int i = TControl::staticMetaObject.methodOffset(); i < type.methodCount(); ++i)
+        if (type.method(i).methodType() == QMetaMethod::Signal &&
+            name == QLatin1String(type.method(i).name()))
+            return type.method(i);
+    return QMetaMethod();
 }
 
 // Puts the control in the form's component field of that name, ignoring
@@ -139,14 +125,29 @@ void TDescriptionReader::ReadProperty(QXmlStreamReader& xml, TControl& target)
         ReadPicture(target, name, graphicClass, value);
         return;
     }
-    if (!name.startsWith(QLatin1String("On"))) {
-        target.SetProperty(name, value);
-        return;
-    }
-    const QMetaMethod handler = FindHandler(FForm, value);
+    if (name.startsWith(QLatin1String("On")))
+        BindEvent(target, name, value);
+    else
+        PropertyText::Write(target, name, value);
+}
+
+void TDescriptionReader::BindEvent(TControl& target, const QString& event,
+                                   const QString& handlerName)
+{
+    const QMetaMethod handler = FindHandler(FForm, handlerName);
     if (!handler.isValid())
         PropertyText::Invalid();
-    target.SetEvent(name, Bind(FForm, handler));
+    const QMetaMethod signal = FindEvent(target, event);
+    if (!signal.isValid())
+        PropertyText::NoSuchProperty(event);
+    // Qt would also connect a handler that takes fewer arguments than the
+    // event has; a handler takes them all.
+    if (handler.parameterCount() != signal.parameterCount() ||
+        !QMetaObject::checkConnectArgs(signal, handler))
+        PropertyText::Invalid();
+    // An event has one handler: a later binding replaces an earlier one.
+    QObject::disconnect(&target, signal, nullptr, QMetaMethod());
+    QObject::connect(&target, signal, &FForm, handler);
 }
 
 void TDescriptionReader::ReadPicture(TControl& target, const QString& name,
@@ -157,8 +158,9 @@ void TDescriptionReader::ReadPicture(TControl& target, const QString& name,
     if (file.isEmpty() || !resource.open(QIODevice::ReadOnly))
         throw EReadError(
             QStringLiteral("Error reading %1: picture %2 not found").arg(property, file));
+    TPicture& picture = PropertyText::PictureOf(target, name);
     try {
-        target.SetGraphicProperty(name, graphicClass, resource.readAll());
+        picture.LoadFromData(graphicClass, resource.readAll());
     } catch (const EInvalidGraphic& error) {
         throw EReadError(QStringLiteral("Error reading %1: %2").arg(property, error.Message()));
     }

@@ -19,11 +19,14 @@ class TForm;
 //   </form>
 //
 // A picture property names its graphic class and a file among the resources
-// under :/forms/. Properties and children are applied in stored order; a control is given its
-// parent before its own properties. Names bind through Qt's meta-object
-// system, ignoring case, in the form's own class first, then its bases: a
-// control to the form's field, a Q_PROPERTY of the control's class, and an
-// "On…" property to a Q_INVOKABLE handler whose parameters are the event's.
+// under :/forms/. Properties and children are applied in stored order; a
+// control is given its parent before its own properties. Names bind through
+// Qt's meta-object system: a property to a Q_PROPERTY of the control's class
+// (PropertyText), a control to the form's field of its name, and an "On…"
+// property to the control's signal of that name, connected to the form's
+// handler, a slot or Q_INVOKABLE method that Qt finds fit to take the
+// signal's arguments. Fields and handlers are looked up ignoring case, in the
+// form's own class first, then its bases.
 class TDescriptionReader {
 public:
     explicit TDescriptionReader(TForm& form) : FForm(form) {}
@@ -35,6 +38,7 @@ public:
 private:
     void ReadBody(QXmlStreamReader& xml, TControl& target);
     void ReadProperty(QXmlStreamReader& xml, TControl& target);
+    void BindEvent(TControl& target, const QString& event, const QString& handlerName);
     void ReadPicture(TControl& target, const QString& name, const QString& graphicClass,
                      const QString& file);
     void ReadControl(QXmlStreamReader& xml, TControl& parent);

@@ -1,7 +1,5 @@
 #include "forms/TEdit.h"
 
-#include "forms/TPropertyReader.h"
-
 #include <QLineEdit>
 
 #include <limits>
@@ -30,13 +28,6 @@ QWidget* TEdit::FocusWidget() const
 void TEdit::SetAccessibleName(const QString& name)
 {
     FEdit->setAccessibleName(name);
-}
-
-void TEdit::AddProperties(TPropertySetters& setters) const
-{
-    TWinControl::AddProperties(setters);
-    TSettersOf<TEdit> add(setters);
-    add("Text", [](TEdit& e, const QString& v) { e.SetText(v); });
 }
 
 void TEdit::Resized()

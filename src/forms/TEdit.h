@@ -7,6 +7,7 @@ class QLineEdit;
 // A one-line edit field with a single border and no length limit; a tab stop.
 class TEdit : public TWinControl {
     Q_OBJECT
+    Q_PROPERTY(QString Text READ Text WRITE SetText)
 
 public:
     explicit TEdit(TComponent* owner);
@@ -17,7 +18,6 @@ public:
     QWidget* FocusWidget() const override;
     // Names the field itself, which a screen reader reads and types into.
     void SetAccessibleName(const QString& name) override;
-    void AddProperties(TPropertySetters& setters) const override;
 
 protected:
     void Resized() override;

@@ -1,9 +1,9 @@
 #include "forms/TForm.h"
 
 #include "forms/Exceptions.h"
+#include "forms/Guard.h"
 #include "forms/TApplication.h"
 #include "forms/TDescriptionReader.h"
-#include "forms/TPropertyReader.h"
 #include "platform/TPlatform.h"
 
 #include <QCloseEvent>
@@ -47,8 +47,7 @@ void TForm::Create()
         throw EResNotFound(QStringLiteral("Resource %1 not found").arg(metaObject()->className()));
     NotifyLoaded();
     Constructed();
-    if (OnCreate)
-        Application->Guard([this] { OnCreate(this); });
+    Guard([this] { emit OnCreate(this); });
 }
 
 std::vector<const QMetaObject*> TForm::FormClasses() const
@@ -69,12 +68,28 @@ void TForm::ReadDescription(const QByteArray& description)
     HandleNeeded();
     // The stored size, like everything stored, is taken without the size check.
     if (FPendingClientWidth >= 0)
-        SetClientWidth(FPendingClientWidth);
+        SetWidth(FPendingClientWidth);
     if (FPendingClientHeight >= 0)
-        SetClientHeight(FPendingClientHeight);
+        SetHeight(FPendingClientHeight);
     FPendingClientWidth = FPendingClientHeight = -1;
     FReading = false;
     EnableAlign();
+}
+
+void TForm::SetClientWidth(int width)
+{
+    if (FReading)
+        FPendingClientWidth = width;
+    else
+        SetWidth(width);
+}
+
+void TForm::SetClientHeight(int height)
+{
+    if (FReading)
+        FPendingClientHeight = height;
+    else
+        SetHeight(height);
 }
 
 void TForm::NotifyLoaded()
@@ -161,8 +176,7 @@ void TForm::Show()
     TControl::SetVisible(true);
     setAttribute(Qt::WA_ShowWithoutActivating, FWindowState == wsMinimized);
     ShowInState();
-    if (OnShow)
-        OnShow(this);
+    emit OnShow(this);
     if (FWindowState != wsMinimized) {
         activateWindow();
         if (first)
@@ -228,12 +242,12 @@ void TForm::SetBounds(int left, int top, int width, int height)
 
 void TForm::CheckSize(int& width, int& height)
 {
-    if (!HandleAllocated() || FReading || !OnCanResize)
+    if (!HandleAllocated() || FReading)
         return;
     int newWidth = width;
     int newHeight = height;
     bool resize = true;
-    OnCanResize(this, newWidth, newHeight, resize);
+    emit OnCanResize(this, newWidth, newHeight, resize);
     width = resize ? newWidth : Width();
     height = resize ? newHeight : Height();
 }
@@ -250,54 +264,6 @@ void TForm::AdoptSystemBounds()
     AdoptWindowBounds(QRect(proposed.topLeft(), QSize(width, height)));
     if (QSize(width, height) != proposed.size())
         resize(width, height);
-}
-
-void TForm::CancelMode()
-{
-    TWinControl::CancelMode();
-    Perform(WM_CANCELMODE, 0);
-}
-
-void TForm::AddProperties(TPropertySetters& setters) const
-{
-    TWinControl::AddProperties(setters);
-    using namespace PropertyText;
-    TSettersOf<TForm> add(setters);
-    add("ClientWidth", [](TForm& f, const QString& v) {
-        if (f.FReading)
-            f.FPendingClientWidth = ToPixels(v);
-        else
-            f.SetClientWidth(ToPixels(v));
-    });
-    add("ClientHeight", [](TForm& f, const QString& v) {
-        if (f.FReading)
-            f.FPendingClientHeight = ToPixels(v);
-        else
-            f.SetClientHeight(ToPixels(v));
-    });
-    add("BorderStyle",
-        [](TForm& f, const QString& v) { f.SetBorderStyle(ToIdent<TBorderStyle>(v)); });
-    add("BorderIcons", [](TForm& f, const QString& v) { f.SetBorderIcons(ToSet<TBorderIcon>(v)); });
-    add("Position", [](TForm& f, const QString& v) { f.SetPosition(ToIdent<TPosition>(v)); });
-    add("WindowState",
-        [](TForm& f, const QString& v) { f.SetWindowState(ToIdent<TWindowState>(v)); });
-    // Stored by the designer; with the fonts used here nothing needs scaling.
-    add("OldCreateOrder", [](TForm&, const QString& v) { ToBool(v); });
-    add("PixelsPerInch", [](TForm&, const QString& v) { ToInt(v); });
-    add("TextHeight", [](TForm&, const QString& v) { ToInt(v); });
-}
-
-void TForm::SetEvent(const QString& name, const TBoundMethod& method)
-{
-    using PropertyText::Required;
-    if (name == QLatin1String("OnCreate"))
-        OnCreate = Required(method.Notify);
-    else if (name == QLatin1String("OnShow"))
-        OnShow = Required(method.Notify);
-    else if (name == QLatin1String("OnCanResize"))
-        OnCanResize = Required(method.CanResize);
-    else
-        TWinControl::SetEvent(name, method);
 }
 
 void TForm::TextChanged()
@@ -320,14 +286,14 @@ void TForm::closeEvent(QCloseEvent* event)
 void TForm::resizeEvent(QResizeEvent* event)
 {
     TWinControl::resizeEvent(event);
-    Application->Guard([this] { AdoptSystemBounds(); });
-    Perform(WM_SIZE, SizeType());
+    Guard([this] { AdoptSystemBounds(); });
+    Guard([this] { SizeOrStateChanged(FWindowState); });
 }
 
 void TForm::moveEvent(QMoveEvent* event)
 {
     TWinControl::moveEvent(event);
-    Application->Guard([this] { AdoptSystemBounds(); });
+    Guard([this] { AdoptSystemBounds(); });
 }
 
 void TForm::changeEvent(QEvent* event)
@@ -338,29 +304,10 @@ void TForm::changeEvent(QEvent* event)
         FWindowState = (states & Qt::WindowMinimized)   ? wsMinimized
                        : (states & Qt::WindowMaximized) ? wsMaximized
                                                         : wsNormal;
-        Perform(WM_SIZE, SizeType());
-    } else if (event->type() == QEvent::ActivationChange) {
+        Guard([this] { SizeOrStateChanged(FWindowState); });
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         // Activation by a click on the window comes with a button held.
-        const std::uintptr_t active =
-            QGuiApplication::mouseButtons() != Qt::NoButton ? WA_CLICKACTIVE : WA_ACTIVE;
-        Perform(WM_ACTIVATE, isActiveWindow() ? active : WA_INACTIVE);
+        const bool byClick = QGuiApplication::mouseButtons() != Qt::NoButton;
+        Guard([this, byClick] { Activated(byClick); });
     }
-}
-
-std::uintptr_t TForm::SizeType() const
-{
-    switch (FWindowState) {
-    case wsMinimized:
-        return SIZE_MINIMIZED;
-    case wsMaximized:
-        return SIZE_MAXIMIZED;
-    default:
-        return SIZE_RESTORED;
-    }
-}
-
-void TForm::Perform(unsigned message, std::uintptr_t wParam)
-{
-    TMessage msg{message, wParam, 0, 0};
-    Application->Guard([&] { WndProc(msg); });
 }

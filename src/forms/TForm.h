@@ -1,30 +1,10 @@
 #pragma once
 
-#include "forms/TPropertyReader.h"
 #include "forms/TWinControl.h"
 
-#include <cstdint>
 #include <vector>
 
 class QWindow;
-
-// A window message as the framework hands it to WndProc.
-struct TMessage {
-    unsigned Msg;
-    std::uintptr_t WParam;
-    std::intptr_t LParam;
-    std::intptr_t Result;
-};
-
-constexpr unsigned WM_SIZE = 0x0005;
-constexpr unsigned WM_ACTIVATE = 0x0006;
-constexpr unsigned WM_CANCELMODE = 0x001F;
-constexpr std::uintptr_t SIZE_RESTORED = 0;
-constexpr std::uintptr_t SIZE_MINIMIZED = 1;
-constexpr std::uintptr_t SIZE_MAXIMIZED = 2;
-constexpr std::uintptr_t WA_INACTIVE = 0;
-constexpr std::uintptr_t WA_ACTIVE = 1;
-constexpr std::uintptr_t WA_CLICKACTIVE = 2;
 
 // A top-level window built from the descriptions of its class chain.
 //
@@ -35,10 +15,20 @@ constexpr std::uintptr_t WA_CLICKACTIVE = 2;
 // TApplication::CreateForm does both.
 //
 // A form class is a Q_OBJECT: its description is the resource named after it
-// in upper case, and descriptions bind its Q_INVOKABLE handlers and its
-// component fields, Q_PROPERTYs, by name.
+// in upper case, and descriptions bind its handlers, slots or Q_INVOKABLE
+// methods, and its component fields, Q_PROPERTYs, by name.
 class TForm : public TWinControl {
     Q_OBJECT
+    Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
+    Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
+    Q_PROPERTY(Forms::TBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(Forms::TBorderIcons BorderIcons READ BorderIcons WRITE SetBorderIcons)
+    Q_PROPERTY(Forms::TPosition Position MEMBER FPosition WRITE SetPosition)
+    Q_PROPERTY(Forms::TWindowState WindowState READ WindowState WRITE SetWindowState)
+    // Stored by the designer; with the fonts used here nothing needs scaling.
+    Q_PROPERTY(bool OldCreateOrder MEMBER FOldCreateOrder)
+    Q_PROPERTY(int PixelsPerInch MEMBER FPixelsPerInch)
+    Q_PROPERTY(int TextHeight MEMBER FTextHeight)
 
 public:
     explicit TForm(TComponent* owner);
@@ -53,10 +43,11 @@ public:
     // its descriptions, handlers and fields are looked up.
     std::vector<const QMetaObject*> FormClasses() const;
 
+    // While a description is read, its client size waits for the end.
     int ClientWidth() const { return Width(); }
-    void SetClientWidth(int width) { SetWidth(width); }
+    void SetClientWidth(int width);
     int ClientHeight() const { return Height(); }
-    void SetClientHeight(int height) { SetHeight(height); }
+    void SetClientHeight(int height);
 
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle style);
@@ -85,21 +76,24 @@ public:
     // first (not while a description is read): a refused size keeps the
     // present one, the position changes all the same.
     void SetBounds(int left, int top, int width, int height) override;
-    void CancelMode() override;
 
-    TNotifyEvent OnCreate;
-    TNotifyEvent OnShow;
-    TCanResizeEvent OnCanResize;
-
-    void AddProperties(TPropertySetters& setters) const override;
-    void SetEvent(const QString& name, const TBoundMethod& method) override;
-
-    // Sees every translated window message after the framework's own handling.
-    virtual void WndProc(TMessage&) {}
+signals:
+    void OnCreate(TComponent* Sender);
+    void OnShow(TComponent* Sender);
+    // Before every change of size, whatever its source: Resize false keeps
+    // the present size, else the window takes NewWidth × NewHeight.
+    void OnCanResize(TComponent* Sender, int& NewWidth, int& NewHeight, bool& Resize);
 
 protected:
     // The class's constructor body: runs after all descriptions are read.
     virtual void Constructed() {}
+
+    // What the window system tells a form, after the framework's own
+    // handling: its size or state changed (every resize counts, and the state
+    // is the one it is in now), and it became the active window, byClick
+    // when a click on it did that.
+    virtual void SizeOrStateChanged(TWindowState) {}
+    virtual void Activated(bool /*byClick*/) {}
 
     QAccessible::Role AccessibleRole() const override { return QAccessible::Window; }
     QString AccessibleText() const override { return Caption(); }
@@ -118,8 +112,6 @@ private:
     void ShowInState();
     void SelectFirst();
     void ApplyWindowFlags();
-    void Perform(unsigned message, std::uintptr_t wParam);
-    std::uintptr_t SizeType() const;
     // Passes a proposed size through OnCanResize: it becomes the size the
     // handler settles on, or the present size where the handler refuses.
     void CheckSize(int& width, int& height);
@@ -139,4 +131,7 @@ private:
     bool FReading = false;
     int FPendingClientWidth = -1;
     int FPendingClientHeight = -1;
+    bool FOldCreateOrder = false;
+    int FPixelsPerInch = 96;
+    int FTextHeight = 0;
 };

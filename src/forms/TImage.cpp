@@ -1,9 +1,8 @@
 #include "forms/TImage.h"
 
 #include "forms/Exceptions.h"
-#include "forms/TApplication.h"
+#include "forms/Guard.h"
 #include "forms/TBitmap.h"
-#include "forms/TPropertyReader.h"
 
 #include <QPainter>
 
@@ -28,22 +27,6 @@ void TImage::SetAutoSize(bool autoSize)
 {
     FAutoSize = autoSize;
     AdjustSize();
-}
-
-void TImage::AddProperties(TPropertySetters& setters) const
-{
-    TControl::AddProperties(setters);
-    TSettersOf<TImage> add(setters);
-    add("AutoSize", [](TImage& i, const QString& v) { i.SetAutoSize(PropertyText::ToBool(v)); });
-}
-
-void TImage::SetGraphicProperty(const QString& name, const QString& graphicClass,
-                                const QByteArray& data)
-{
-    if (name == QLatin1String("Picture"))
-        FPicture.LoadFromData(graphicClass, data);
-    else
-        TControl::SetGraphicProperty(name, graphicClass, data);
 }
 
 void TImage::AdjustSize()
@@ -109,6 +92,6 @@ void TImage::paintEvent(QPaintEvent*)
     FRepaintPending = QRect();
     if (const TGraphic* graphic = FPicture.Graphic()) {
         QPainter painter(this);
-        Application->Guard([&] { graphic->Draw(painter); });
+        Guard([&] { graphic->Draw(painter); });
     }
 }

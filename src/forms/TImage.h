@@ -11,6 +11,9 @@ class TCanvas;
 // hint, one the program named as a picture, and any other as decoration.
 class TImage : public TControl {
     Q_OBJECT
+    Q_PROPERTY(bool AutoSize MEMBER FAutoSize WRITE SetAutoSize)
+    // What a description's picture is loaded into.
+    Q_PROPERTY(TPicture* Picture READ PictureToLoad)
 
 public:
     explicit TImage(TComponent* owner);
@@ -23,10 +26,6 @@ public:
 
     void SetAutoSize(bool autoSize);
 
-    void AddProperties(TPropertySetters& setters) const override;
-    void SetGraphicProperty(const QString& name, const QString& graphicClass,
-                            const QByteArray& data) override;
-
 protected:
     QAccessible::Role AccessibleRole() const override;
     QString AccessibleText() const override;
@@ -34,7 +33,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool IsGlyphButton() const { return OnClick && !Hint().isEmpty(); }
+    TPicture* PictureToLoad() { return &FPicture; }
+    bool IsGlyphButton() const { return HandlesClicks() && !Hint().isEmpty(); }
     void PictureChanged(bool replaced, const QRect& area);
     void UpdateOpacity();
     void AdjustSize();

@@ -1,7 +1,5 @@
 #include "forms/TLabel.h"
 
-#include "forms/TPropertyReader.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -29,16 +27,6 @@ void TLabel::SetTransparent(bool transparent)
     FTransparent = transparent;
     setAttribute(Qt::WA_OpaquePaintEvent, !FTransparent);
     update();
-}
-
-void TLabel::AddProperties(TPropertySetters& setters) const
-{
-    TControl::AddProperties(setters);
-    using namespace PropertyText;
-    TSettersOf<TLabel> add(setters);
-    add("Alignment", [](TLabel& l, const QString& v) { l.SetAlignment(ToIdent<TAlignment>(v)); });
-    add("AutoSize", [](TLabel& l, const QString& v) { l.SetAutoSize(ToBool(v)); });
-    add("Transparent", [](TLabel& l, const QString& v) { l.SetTransparent(ToBool(v)); });
 }
 
 void TLabel::Loaded()

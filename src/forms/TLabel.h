@@ -7,6 +7,9 @@
 // behind the text.
 class TLabel : public TControl {
     Q_OBJECT
+    Q_PROPERTY(Forms::TAlignment Alignment READ Alignment WRITE SetAlignment)
+    Q_PROPERTY(bool AutoSize MEMBER FAutoSize WRITE SetAutoSize)
+    Q_PROPERTY(bool Transparent MEMBER FTransparent WRITE SetTransparent)
 
 public:
     explicit TLabel(TComponent* owner);
@@ -16,7 +19,6 @@ public:
     void SetAutoSize(bool autoSize);
     void SetTransparent(bool transparent);
 
-    void AddProperties(TPropertySetters& setters) const override;
     void Loaded() override;
 
 protected:

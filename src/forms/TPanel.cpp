@@ -1,7 +1,5 @@
 #include "forms/TPanel.h"
 
-#include "forms/TPropertyReader.h"
-
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -123,17 +121,6 @@ QRect TPanel::ChildArea() const
     if (FBevelInner != bvNone)
         inset += FBevelWidth;
     return TWinControl::ChildArea().adjusted(inset, inset, -inset, -inset);
-}
-
-void TPanel::AddProperties(TPropertySetters& setters) const
-{
-    TWinControl::AddProperties(setters);
-    using namespace PropertyText;
-    TSettersOf<TPanel> add(setters);
-    add("BevelOuter", [](TPanel& p, const QString& v) { p.SetBevelOuter(ToIdent<TBevelCut>(v)); });
-    add("BevelInner", [](TPanel& p, const QString& v) { p.SetBevelInner(ToIdent<TBevelCut>(v)); });
-    add("BevelWidth", [](TPanel& p, const QString& v) { p.SetBevelWidth(ToPixels(v)); });
-    add("BorderWidth", [](TPanel& p, const QString& v) { p.SetBorderWidth(ToPixels(v)); });
 }
 
 void TPanel::paintEvent(QPaintEvent* event)

@@ -5,6 +5,10 @@
 // A container with a face colour, bevels and a centred caption.
 class TPanel : public TWinControl {
     Q_OBJECT
+    Q_PROPERTY(Forms::TBevelCut BevelOuter MEMBER FBevelOuter WRITE SetBevelOuter)
+    Q_PROPERTY(Forms::TBevelCut BevelInner MEMBER FBevelInner WRITE SetBevelInner)
+    Q_PROPERTY(int BevelWidth READ BevelWidth WRITE SetBevelWidth)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
 
 public:
     explicit TPanel(TComponent* owner);
@@ -18,8 +22,6 @@ public:
 
     // The client rectangle less the border width and each bevel.
     QRect ChildArea() const override;
-
-    void AddProperties(TPropertySetters& setters) const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,68 +1,34 @@
 #pragma once
 
-#include "forms/TColor.h"
-
-#include <QMetaEnum>
 #include <QString>
-#include <QStringList>
 
-#include <functional>
-#include <map>
+class QObject;
+class TPicture;
 
-class TControl;
-
-// Parsing of property values as descriptions store them. Every parser raises
-// EReadError "Invalid property value" for a text it cannot take.
+// Sets a control's properties from the texts a description stores. A
+// property a description may set is a Q_PROPERTY that TControl or a class
+// derived from it declares (not one of Qt's own), or a member of such a
+// property's Q_GADGET ("Font.Name"). The text is read by the property's type:
+//
+//   int            a number of pixels, an order: clamped to QWIDGETSIZE_MAX either way
+//   bool           "True" or "False"
+//   QString        as it stands
+//   TColor         "clBtnFace" and the other colour names, or a number
+//   a Q_ENUM       one of its names, exactly as declared ("alClient")
+//   a Q_FLAG       a set of its names ("[biSystemMenu,biMinimize]")
+//
+// and written through QMetaProperty.
 namespace PropertyText {
 
-int ToInt(const QString& value);
-// A position, size, bevel or border width or font height in pixels: an int
-// clamped to at most QWIDGETSIZE_MAX either way.
-int ToPixels(const QString& value);
-bool ToBool(const QString& value);
-TColor ToColor(const QString& value);
+// Raises EReadError "Property %1 does not exist" for a name that names no
+// such property, and "Invalid property value" for a text it cannot read.
+void Write(QObject& target, const QString& name, const QString& text);
+// The picture a picture property of that name loads into; raises
+// "Property %1 does not exist" where there is none.
+TPicture& PictureOf(QObject& target, const QString& name);
+
+// The two failures of a property: a text it cannot take, a name it lacks.
 [[noreturn]] void Invalid();
-
-// The value of one of the enumeration's names, exactly as declared.
-int ToIdent(const QString& value, const QMetaEnum& names);
-// A set such as "[biSystemMenu,biMinimize]": the named flags or-ed together.
-unsigned ToSet(const QString& value, const QMetaEnum& names);
-
-template <class Enum> Enum ToIdent(const QString& value)
-{
-    return static_cast<Enum>(ToIdent(value, QMetaEnum::fromType<Enum>()));
-}
-
-template <class Kind> unsigned ToSet(const QString& value)
-{
-    return ToSet(value, QMetaEnum::fromType<Kind>());
-}
-
-// A bound handler for an event property, which must be of the event's kind.
-template <class Handler> const Handler& Required(const Handler& handler)
-{
-    if (!handler)
-        Invalid();
-    return handler;
-}
+[[noreturn]] void NoSuchProperty(const QString& name);
 
 } // namespace PropertyText
-
-// What a control takes from a description: a setter by property name.
-using TPropertySetters = std::map<QString, std::function<void(TControl&, const QString&)>>;
-
-// Adds setters written for class T, a TControl: add("Name", setter).
-template <class T> class TSettersOf {
-public:
-    explicit TSettersOf(TPropertySetters& setters) : FSetters(setters) {}
-
-    template <class Set> void operator()(const char* name, Set set)
-    {
-        FSetters[QString::fromLatin1(name)] = [set](TControl& control, const QString& value) {
-            set(static_cast<T&>(control), value);
-        };
-    }
-
-private:
-    TPropertySetters& FSetters;
-};

@@ -1,7 +1,6 @@
 #include "forms/TWinControl.h"
 
-#include "forms/TApplication.h"
-#include "forms/TPropertyReader.h"
+#include "forms/Guard.h"
 
 #include <algorithm>
 
@@ -22,7 +21,7 @@ void TWinControl::HandleNeeded()
         return;
     FHandleAllocated = true;
     AlignControls();
-    DoResize();
+    emit OnResize(this);
 }
 
 void TWinControl::EnableAlign()
@@ -83,6 +82,14 @@ void TWinControl::AlignControls()
     FAligning = false;
 }
 
+int TWinControl::TabOrder() const
+{
+    if (!Parent())
+        return -1;
+    const auto& list = Parent()->FTabList;
+    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
 void TWinControl::SetTabOrder(int order)
 {
     if (!Parent())
@@ -110,34 +117,11 @@ void TWinControl::CollectTabStops(std::vector<TWinControl*>& stops) const
     }
 }
 
-void TWinControl::AddProperties(TPropertySetters& setters) const
-{
-    TControl::AddProperties(setters);
-    TSettersOf<TWinControl> add(setters);
-    add("TabOrder",
-        [](TWinControl& c, const QString& v) { c.SetTabOrder(PropertyText::ToInt(v)); });
-    add("TabStop", [](TWinControl& c, const QString& v) { c.SetTabStop(PropertyText::ToBool(v)); });
-}
-
-void TWinControl::SetEvent(const QString& name, const TBoundMethod& method)
-{
-    if (name == QLatin1String("OnResize"))
-        OnResize = PropertyText::Required(method.Notify);
-    else
-        TControl::SetEvent(name, method);
-}
-
 void TWinControl::Resized()
 {
     AlignControls();
     if (FHandleAllocated)
-        DoResize();
-}
-
-void TWinControl::DoResize()
-{
-    if (OnResize)
-        OnResize(this);
+        emit OnResize(this);
 }
 
 void TWinControl::FontChanged()
@@ -151,7 +135,7 @@ void TWinControl::FontChanged()
 void TWinControl::showEvent(QShowEvent* event)
 {
     TControl::showEvent(event);
-    Application->Guard([this] { HandleNeeded(); });
+    Guard([this] { HandleNeeded(); });
 }
 
 void TWinControl::InsertControl(TControl* control)

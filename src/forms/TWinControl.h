@@ -10,6 +10,8 @@
 // bounds they were given.
 class TWinControl : public TControl {
     Q_OBJECT
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 
 public:
     explicit TWinControl(TComponent* owner);
@@ -28,7 +30,8 @@ public:
     // The area aligned children share, in client coordinates.
     virtual QRect ChildArea() const;
 
-    // Position among the parent's tab stops.
+    // Position among the parent's tab stops; -1 without a parent.
+    int TabOrder() const;
     void SetTabOrder(int order);
     bool TabStop() const { return FTabStop; }
     void SetTabStop(bool tabStop) { FTabStop = tabStop; }
@@ -38,10 +41,8 @@ public:
     // Tab stops of this container and everything inside it, in tab order.
     void CollectTabStops(std::vector<TWinControl*>& stops) const;
 
-    TNotifyEvent OnResize;
-
-    void AddProperties(TPropertySetters& setters) const override;
-    void SetEvent(const QString& name, const TBoundMethod& method) override;
+signals:
+    void OnResize(TComponent* Sender);
 
 protected:
     void Resized() override;
@@ -52,7 +53,6 @@ private:
     friend class TControl;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
-    void DoResize();
 
     std::vector<TControl*> FControls;
     std::vector<TWinControl*> FTabList;

@@ -24,33 +24,22 @@ void TNeoForm::Constructed()
     FFramed = true;
 }
 
-void TNeoForm::WndProc(TMessage& message)
+void TNeoForm::SizeOrStateChanged(TWindowState state)
 {
-    TForm::WndProc(message);
-    if (!FFramed)
+    if (!FFramed || state == wsMinimized)
         return;
-    const bool maximizable = BorderIcons() & biMaximize;
-    if (message.Msg == WM_SIZE && message.WParam == SIZE_RESTORED) {
-        if (maximizable) {
-            MaxImage->SetVisible(true);
-            RestoreImage->SetVisible(false);
-        }
-        UpdateGripCursors(FSizeable);
-    } else if (message.Msg == WM_SIZE && message.WParam == SIZE_MAXIMIZED) {
-        if (maximizable) {
-            MaxImage->SetVisible(false);
-            RestoreImage->SetVisible(true);
-        }
-        UpdateGripCursors(false);
-    } else if (message.Msg == WM_ACTIVATE) {
-        const auto state = message.WParam & 0xFFFF;
-        if (state == WA_ACTIVE || state == WA_CLICKACTIVE)
-            ShowTitlePictures();
+    const bool maximized = state == wsMaximized;
+    if (BorderIcons() & biMaximize) {
+        MaxImage->SetVisible(!maximized);
+        RestoreImage->SetVisible(maximized);
     }
+    UpdateGripCursors(FSizeable && !maximized);
 }
 
-void TNeoForm::ShowTitlePictures()
+void TNeoForm::Activated(bool)
 {
+    if (!FFramed)
+        return;
     TopLeftImage->Picture().Assign(GetFTopLeftImage->Picture());
     TopCenterImage->Picture().Assign(GetFTopCenterImage->Picture());
     TopRightImage->Picture().Assign(GetFTopRightImage->Picture());

@@ -70,8 +70,6 @@ public:
     int FMoveY = 0;
     bool FHideAppOnMinimize = false;
 
-    void WndProc(TMessage& message) override;
-
     void SetSizeable(bool value);
     void UpdateGripCursors(bool sizeable);
     // The desktop without its panels; unlimited where the platform knows no screen.
@@ -134,9 +132,12 @@ public:
 
 protected:
     void Constructed() override;
+    // Normal and maximised show their glyph and grip cursors; activation
+    // puts the title pictures in place.
+    void SizeOrStateChanged(TWindowState state) override;
+    void Activated(bool byClick) override;
 
 private:
-    void ShowTitlePictures();
     void PressGrip(TMouseButton button, Qt::Edges edges, int x, int y);
     void DragGrip(const TImage& grip, Qt::Edges edges);
 

@@ -46,10 +46,10 @@ TEST_F(ApplicationLoop, AFailingClickIsReportedAndTheProgramGoesOn)
     button->SetParent(form);
     button->SetBounds(10, 60, 80, 25);
     int clicks = 0;
-    button->OnClick = [&](TComponent*) {
+    QObject::connect(button, &TControl::OnClick, [&](TComponent*) {
         if (++clicks == 1)
             throw EConvertError("'abc' is not a valid integer value");
-    };
+    });
     form->Show();
 
     QTest::mouseClick(button->FocusWidget(), Qt::LeftButton);

@@ -1,4 +1,5 @@
 #include "forms/Exceptions.h"
+#include "forms/Guard.h"
 #include "forms/TControl.h"
 #include "support/ApplicationFixture.h"
 
@@ -39,7 +40,7 @@ TEST_F(ErrorReport, ShowsTheMessageInAStopBoxUnderTheTitle)
     };
     for (const auto& [failure, texts] : cases) {
         Fake().MessageBoxes.clear();
-        Application->Guard(failure);
+        Guard(failure);
         std::vector<QString> shown;
         for (const auto& box : Fake().MessageBoxes) {
             shown.push_back(box.Text);
@@ -54,20 +55,22 @@ TEST_F(ErrorReport, CancelsTheMouseCaptureFirst)
 {
     TControl control(nullptr);
     std::vector<QString> events;
-    control.OnMouseUp = [&](TComponent*, TMouseButton, TShiftState, int x, int y) {
-        events.push_back(QStringLiteral("up %1,%2").arg(x).arg(y));
-    };
+    QObject::connect(&control, &TControl::OnMouseUp,
+                     [&](TComponent*, TMouseButton, TShiftState, int x, int y) {
+                         events.push_back(QStringLiteral("up %1,%2").arg(x).arg(y));
+                     });
     Fake().WhileMessageBoxShown = [&] { events.push_back("box"); };
-    control.OnMouseDown = [](TComponent*, TMouseButton, TShiftState, int, int) {
-        throw Exception("drag failed");
-    };
+    QObject::connect(&control, &TControl::OnMouseDown,
+                     [](TComponent*, TMouseButton, TShiftState, int, int) {
+                         throw Exception("drag failed");
+                     });
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 4), QPointF(3, 4), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&control, &press);
 
     EXPECT_EQ(events, (std::vector<QString>{"up -1,-1", "box"}));
     EXPECT_FALSE(control.MouseCapture());
-    EXPECT_EQ(Application->CaptureControl(), nullptr);
+    EXPECT_EQ(TControl::CaptureControl(), nullptr);
 }
 
 } // namespace

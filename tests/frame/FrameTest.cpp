@@ -25,12 +25,13 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    void Activate() { Send(WM_ACTIVATE, WA_ACTIVE); }
-
-    void Send(unsigned message, std::uintptr_t wParam)
+    void Activate() { FFrame->Activated(false); }
+    // The change of activation a window that is not the active one hears.
+    void Deactivate()
     {
-        TMessage msg{message, wParam, 0, 0};
-        FFrame->WndProc(msg);
+        ASSERT_FALSE(FFrame->isActiveWindow());
+        QEvent change(QEvent::ActivationChange);
+        QCoreApplication::sendEvent(FFrame, &change);
     }
 
     QImage Grab() { return FFrame->grab().toImage().convertToFormat(QImage::Format_RGB32); }
@@ -135,30 +136,29 @@ TEST_F(Frame, TheConstructorSetsColourCaptionGlyphsCursorsAndHints)
     EXPECT_EQ(FFrame->TopLeftImage->Picture().Graphic(), nullptr);
 }
 
-TEST_F(Frame, ABareFrameHasNoControlsAndTakesMessages)
+TEST_F(Frame, ABareFrameHasNoControlsAndTakesTheWindowHooks)
 {
-    TNeoForm bare(nullptr, 0);
+    TTestFrame bare(nullptr, 0);
     bare.Create();
     EXPECT_EQ(bare.TopPanel, nullptr);
     EXPECT_TRUE(bare.Components().empty());
-    for (TMessage message :
-         {TMessage{WM_SIZE, SIZE_MAXIMIZED, 0, 0}, {WM_ACTIVATE, WA_ACTIVE, 0, 0}})
-        bare.WndProc(message);
+    bare.SizeOrStateChanged(wsMaximized);
+    bare.Activated(false);
     EXPECT_EQ(bare.Color(), clBtnFace);
 }
 
 TEST_F(Frame, TitlePicturesComeWithActivationAndStay)
 {
-    Send(WM_ACTIVATE, WA_INACTIVE);
+    Deactivate();
     EXPECT_EQ(FFrame->TopCenterImage->Picture().Graphic(), nullptr);
-    Send(WM_SIZE, SIZE_RESTORED);
+    FFrame->SizeOrStateChanged(wsNormal);
     EXPECT_EQ(FFrame->TopCenterImage->Picture().Graphic(), nullptr);
-    Send(WM_ACTIVATE, WA_CLICKACTIVE);
+    FFrame->Activated(true);
     ASSERT_NE(FFrame->TopCenterImage->Picture().Graphic(), nullptr);
     EXPECT_EQ(FFrame->TopRightImage->BoundsRect(), QRect(442, 0, 94, 49));
     EXPECT_EQ(FFrame->TopLeftImage->BoundsRect(), QRect(0, 0, 81, 49));
     const TGraphic* shown = FFrame->TopLeftImage->Picture().Graphic();
-    Send(WM_ACTIVATE, WA_INACTIVE);
+    Deactivate();
     EXPECT_EQ(FFrame->TopLeftImage->Picture().Graphic(), shown);
     Activate();
     EXPECT_NE(FFrame->TopLeftImage->Picture().Graphic(), nullptr);
@@ -226,11 +226,11 @@ TEST_F(Frame, MaximiseAndRestoreSwapTheGlyphsAndTheGripCursors)
                                                    crSizeNWSE, crSizeWE}));
 
     // A minimise changes neither glyphs nor cursors.
-    Send(WM_SIZE, SIZE_MINIMIZED);
+    FFrame->SizeOrStateChanged(wsMinimized);
     EXPECT_TRUE(FFrame->MaxImage->Visible());
     EXPECT_EQ(FFrame->TopImage->Cursor(), crSizeNS);
     FFrame->SetSizeable(false);
-    Send(WM_SIZE, SIZE_RESTORED);
+    FFrame->SizeOrStateChanged(wsNormal);
     EXPECT_EQ(FFrame->TopImage->Cursor(), crDefault);
 }
 
@@ -374,10 +374,10 @@ TEST_F(GripDrag, OnlyALeftPressCapturesTheMouse)
     EXPECT_TRUE(FFrame->FResizing);
     QTest::mousePress(FFrame->RightImage, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(FFrame->RightImage->MouseCapture());
-    EXPECT_EQ(Application->CaptureControl(), FFrame->RightImage);
+    EXPECT_EQ(TControl::CaptureControl(), FFrame->RightImage);
     QTest::mouseRelease(FFrame->RightImage, Qt::LeftButton, {}, QPoint(-100, 5));
     EXPECT_FALSE(FFrame->FResizing);
-    EXPECT_EQ(Application->CaptureControl(), nullptr);
+    EXPECT_EQ(TControl::CaptureControl(), nullptr);
 }
 
 } // namespace

@@ -23,6 +23,9 @@ class TTestFrame : public TNeoForm {
 
 public:
     using TNeoForm::TNeoForm;
+    // What the window system tells the frame, for tests to tell it too.
+    using TNeoForm::Activated;
+    using TNeoForm::SizeOrStateChanged;
 
     TPanel* ClientPanel = nullptr;
 
