@@ -1,8 +1,8 @@
 // One property value at a time on a control of every class. The first byte
-// picks the property's name from the names the classes say they take; past
-// their end the name is the input's first line instead. The rest is the
-// value. A control either takes the value or raises EReadError; afterwards the
-// form still aligns and paints.
+// picks the property's name from those the classes' meta-objects declare
+// (a gadget's members as "Font.Name"); past their end the name is the
+// input's first line instead. The rest is the value. A control either takes
+// the value or raises EReadError; afterwards the form still aligns and paints.
 #include "FuzzApplication.h"
 
 #include "forms/Exceptions.h"
@@ -13,8 +13,10 @@
 #include "forms/TImage.h"
 #include "forms/TLabel.h"
 #include "forms/TPanel.h"
+#include "forms/TPropertyReader.h"
 
 #include <QImage>
+#include <QMetaProperty>
 
 #include <cstddef>
 #include <cstdint>
@@ -25,10 +27,25 @@ namespace {
 void Apply(TControl& control, const QString& name, const QString& value)
 {
     try {
-        control.SetProperty(name, value);
+        PropertyText::Write(control, name, value);
     } catch (const EReadError&) {
         // A value or a name the class does not take.
     }
+}
+
+// The properties a control's classes declare, from TControl on.
+QStringList DeclaredNames(const QMetaObject& type)
+{
+    QStringList names;
+    for (int i = TControl::staticMetaObject.propertyOffset(); i < type.propertyCount(); ++i) {
+        const QString name = QLatin1String(type.property(i).name());
+        names << name;
+        const QMetaType valueType = type.property(i).metaType();
+        if (valueType.flags().testFlag(QMetaType::IsGadget))
+            for (int j = 0; j < valueType.metaObject()->propertyCount(); ++j)
+                names << name + u'.' + QLatin1String(valueType.metaObject()->property(j).name());
+    }
+    return names;
 }
 
 } // namespace
@@ -77,11 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form->Loaded();
 
     const std::vector<TControl*> controls = {form, panel, label, image, edit, button};
-    // The first byte picks a name the classes take; any byte past their count
-    // (the seeds use 0xFF) names the property by the first line instead.
+    // The first byte picks a name the classes declare; any byte past their
+    // count (the seeds use 0xFF) names the property by the first line instead.
     QStringList names;
     for (const TControl* control : controls)
-        names += control->PropertyNames();
+        names += DeclaredNames(*control->metaObject());
     names.removeDuplicates();
     names.sort();
     const QString rest = QString::fromUtf8(reinterpret_cast<const char*>(data) + 1,
