@@ -119,6 +119,14 @@ const TRun Runs[] = {
          EXPECT_TRUE(Form1->btnStop->Enabled());
      },
      "1 2 2 3", Progress(3), 1 + 3, false},
+    // Generation 1, then none: a new count of 0 ends the run at once.
+    {"EvolveWithNoGenerationsDuringARunEndsIt", "1000", "6", 2,
+     [] {
+         Press(Form1->btnStop);
+         Form1->edt1->SetText("0");
+         Press(Form1->btnGo);
+     },
+     "1 2", QStringLiteral("进化中..."), 1, false},
     // Generations 1 and 2 of the first count, then four of the second.
     {"EvolveAfterRandomDuringARunRestartsIt", "1000", "5", 3,
      [] {

@@ -37,6 +37,9 @@ drag() { # presses at window point $1,$2 and moves the mouse by $3,$4 in steps
 start
 read -r x y w h <<<"$(geometry)"
 [ "$w $h" = "1012 703" ] || fail "window is ${w}x$h"
+# Centred on the screen, not on the work area that the panel's margin leaves.
+[ "$x $y" = "$(((1280 - w) / 2)) $(((1024 - h) / 2))" ] ||
+  fail "the window opens at $x,$y, not centred on the 1280 x 1024 screen"
 
 # The caption moves the window by exactly the mouse's travel.
 drag 300 20 57 33

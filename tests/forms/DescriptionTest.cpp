@@ -8,6 +8,7 @@
 #include "support/Failures.h"
 
 #include <QFontMetrics>
+#include <QTest>
 
 #include <functional>
 #include <map>
@@ -86,24 +87,26 @@ namespace {
 
 // Reads a description into a form of class Form, a bare form unless given,
 // and returns the error it raised.
-template <class Form = TForm> QString ReadError(const char* description)
+template <class Form = TForm> QString ReadError(const QByteArray& description)
 {
     Form form(nullptr);
-    return MessageOf<EReadError>([&] { TDescriptionReader(form).Read(QByteArray(description)); });
+    return MessageOf<EReadError>([&] { TDescriptionReader(form).Read(description); });
 }
 
-TEST(DescriptionReader, ReportsWhatItCannotRead)
+// A description of one control of that class holding the properties given.
+QByteArray OneControl(const char* controlClass, const QByteArray& properties)
 {
-    EXPECT_EQ(ReadError(R"(<form><property name="Colour" value="1"/></form>)"),
-              "Property Colour does not exist");
-    EXPECT_EQ(ReadError(R"(<form><property name="OnWhatever" value="FormCreate"/></form>)"),
-              "Invalid property value");
-    EXPECT_EQ(ReadError(R"(<form><property name="Visible" value="yes"/></form>)"),
-              "Invalid property value");
-    EXPECT_EQ(ReadError(R"(<form><property name="Width" value="2147483648"/></form>)"),
-              "Invalid property value");
-    EXPECT_EQ(ReadError(R"(<form><property name="Left" value="12px"/></form>)"),
-              "Invalid property value");
+    return QByteArray(R"(<form><control class=")") + controlClass + R"(" name="P">)" + properties +
+           "</control></form>";
+}
+
+QByteArray Property(const char* name, const char* value)
+{
+    return QByteArray(R"(<property name=")") + name + R"(" value=")" + value + R"("/>)";
+}
+
+TEST(DescriptionReader, ReportsADescriptionItCannotRead)
+{
     EXPECT_EQ(ReadError(R"(<form><control class="TTreeView" name="Tree"/></form>)"),
               "Class TTreeView not found");
     EXPECT_EQ(
@@ -121,16 +124,143 @@ TEST(DescriptionReader, ReportsWhatItCannotRead)
     EXPECT_TRUE(ReadError("").startsWith("Invalid form description"));
     EXPECT_EQ(ReadError(R"(<form><button/></form>)"),
               "Invalid form description (line 1): unknown <button>");
-    // A notify handler for a mouse event, a label for a panel field.
-    EXPECT_EQ(
-        ReadError<TTestBaseForm>(
-            R"(<form><control class="TPanel" name="P"><property name="OnMouseDown" value="FormCreate"/></control></form>)"),
-        "Invalid property value");
     EXPECT_EQ(
         ReadError<TTestBaseForm>(R"(<form><control class="TLabel" name="BasePanel"/></form>)"),
         "Field BasePanel does not hold a TLabel");
 }
 
+// A property is one its class declares, and its text one its type reads.
+TEST(DescriptionReader, RefusesANameOrATextThePropertyDoesNotTake)
+{
+    const QString missing = QStringLiteral("Property %1 does not exist");
+    const QString invalid = QStringLiteral("Invalid property value");
+    const struct {
+        const char* Class; // of the control holding the property; none: the form's own
+        const char* Name;
+        const char* Text;
+        QString Message;
+    } cases[] = {
+        {"TPanel", "Colour", "1", missing.arg("Colour")},
+        {"TPanel", "left", "1", missing.arg("left")},
+        // Qt's own properties are not the control's.
+        {"TPanel", "width", "5", missing.arg("width")},
+        {"TPanel", "enabled", "False", missing.arg("enabled")},
+        {nullptr, "windowTitle", "x", missing.arg("windowTitle")},
+        // A gadget is set member by member, and only a gadget has members.
+        {"TPanel", "Font", "宋体", missing.arg("Font")},
+        {"TPanel", "Font.Size", "9", missing.arg("Font.Size")},
+        {"TPanel", "Left.X", "1", missing.arg("Left.X")},
+        // A picture comes with its graphic class; a form's field is no property.
+        {"TImage", "Picture", "frame/MinImage.jpg", missing.arg("Picture")},
+        {nullptr, "BasePanel", "P", missing.arg("BasePanel")},
+        {"TLabel", "BevelWidth", "2", missing.arg("BevelWidth")},
+        {"TPanel", "Visible", "yes", invalid},
+        {"TPanel", "Left", "abc", invalid},
+        {"TPanel", "Left", "12px", invalid},
+        {"TPanel", "Width", "2147483648", invalid},
+        {"TPanel", "Font.Height", "-12.5", invalid},
+        {"TPanel", "Align", "alNowhere", invalid},
+        {"TPanel", "Align", "Forms::alClient", invalid},
+        {"TLabel", "Alignment", "alClient", invalid},
+        {"TPanel", "Anchors", "akLeft", invalid},
+        {"TPanel", "Anchors", "[akLeft,alTop]", invalid},
+        {"TPanel", "Font.Style", "[fsBold,fsHuge]", invalid},
+        {"TPanel", "Color", "clNowhere", invalid},
+        {"TPanel", "Color", "4294967296", invalid},
+        {nullptr, "BorderIcons", "[biSystemMenu,biHuge]", invalid},
+    };
+    for (const auto& refused : cases) {
+        const QByteArray property = Property(refused.Name, refused.Text);
+        const QByteArray description =
+            refused.Class ? OneControl(refused.Class, property) : "<form>" + property + "</form>";
+        EXPECT_EQ(ReadError<TTestBaseForm>(description), refused.Message)
+            << refused.Name << "=\"" << refused.Text << '"';
+    }
+}
+
+// Each kind of text is read by the type of the property it sets.
+TEST(DescriptionReader, ReadsATextByThePropertysType)
+{
+    const struct {
+        const char* Name;
+        const char* Text;
+        std::function<bool(const TPanel&)> Took;
+    } cases[] = {
+        {"Caption", "标题", [](const TPanel& p) { return p.Caption() == QStringLiteral("标题"); }},
+        {"Visible", "False", [](const TPanel& p) { return !p.Visible(); }},
+        {"TabStop", "True", [](const TPanel& p) { return p.TabStop(); }},
+        {"Color", "clInfoBk", [](const TPanel& p) { return p.Color() == clInfoBk; }},
+        {"Color", "255", [](const TPanel& p) { return p.Color() == 0x0000FFu; }},
+        {"Cursor", "crHandPoint", [](const TPanel& p) { return p.Cursor() == crHandPoint; }},
+        {"BevelInner", "bvLowered",
+         [](const TPanel& p) { return p.ChildArea() == QRect(2, 2, 6, 6); }},
+        {"Anchors", "[akRight,akBottom]",
+         [](const TPanel& p) {
+             return p.property("Anchors").value<TAnchors>() == (akRight | akBottom);
+         }},
+        {"Font.Style", "[fsBold,fsUnderline]",
+         [](const TPanel& p) { return p.Font().Style == (fsBold | fsUnderline); }},
+        {"Font.Color", "clBlue", [](const TPanel& p) { return p.Font().Color == clBlue; }},
+        {"Font.Name", "宋体",
+         [](const TPanel& p) {
+             return p.Font().Name == QStringLiteral("宋体") && !p.ParentFont();
+         }},
+    };
+    for (const auto& taken : cases) {
+        TForm form(nullptr);
+        TDescriptionReader(form).Read(OneControl("TPanel", Property("Width", "10") +
+                                                               Property("Height", "10") +
+                                                               Property(taken.Name, taken.Text)));
+        const auto* panel = dynamic_cast<const TPanel*>(form.Controls().front());
+        EXPECT_TRUE(taken.Took(*panel)) << taken.Name << "=\"" << taken.Text << '"';
+    }
+}
+
+// A handler is found by name in any case, a slot or an invokable method, and
+// binds where Qt finds it takes the event's arguments, all of them.
+TEST(DescriptionReader, BindsAHandlerThatTakesTheEventsArguments)
+{
+    const QString invalid = QStringLiteral("Invalid property value");
+    const auto click = [](TControl& control) { control.Click(); };
+    const auto press = [](TControl& control) {
+        QTest::mousePress(&control, Qt::LeftButton, {}, QPoint(3, 4));
+    };
+    const struct {
+        const char* Name;
+        QByteArray Properties;
+        std::function<void(TControl&)> Fire;
+        QString Outcome; // the handler that ran, or the error
+    } cases[] = {
+        {"AnyCase", Property("OnClick", "basepanelCLICK"), click, "base BasePanelClick"},
+        {"ASlot", Property("OnClick", "BasePanelSlot"), click, "base BasePanelSlot"},
+        {"AMouseHandler", Property("OnMouseDown", "BasePanelMouseDown"), press,
+         "base BasePanelMouseDown 3,4"},
+        {"TheLastBindingOnly",
+         Property("OnClick", "BasePanelClick") + Property("OnClick", "BasePanelSlot"), click,
+         "base BasePanelSlot"},
+        {"NoSuchHandler", Property("OnClick", "NoSuchHandler"), nullptr, invalid},
+        {"AParameterOfAnotherType", Property("OnClick", "TakesAnInt"), nullptr, invalid},
+        {"TooFewParameters", Property("OnMouseDown", "BasePanelClick"), nullptr, invalid},
+        {"TooManyParameters", Property("OnClick", "BasePanelMouseDown"), nullptr, invalid},
+        {"ASignalIsNoHandler", Property("OnClick", "OnShow"), nullptr, invalid},
+        {"NoSuchEvent", Property("OnWhatever", "FormCreate"), nullptr,
+         QStringLiteral("Property OnWhatever does not exist")},
+    };
+    for (const auto& binding : cases) {
+        HandlerLog.clear();
+        TTestBaseForm form(nullptr);
+        QString outcome = MessageOf<EReadError>(
+            [&] { TDescriptionReader(form).Read(OneControl("TPanel", binding.Properties)); });
+        if (binding.Fire) {
+            EXPECT_EQ(outcome, "no error") << binding.Name;
+            auto* panel = dynamic_cast<TControl*>(form.Controls().front());
+            panel->SetBounds(0, 0, 20, 20);
+            binding.Fire(*panel);
+            outcome = HandlerLog.join(" | ");
+        }
+        EXPECT_EQ(outcome, binding.Outcome) << binding.Name;
+    }
+}
 // Numbers far beyond any screen still load, cut to the range widgets take.
 TEST(DescriptionReader, ClampsNumbersOfPixelsToTheWidgetRangeWhereItReadsThem)
 {

@@ -60,10 +60,9 @@ TEST_F(ErrorReport, CancelsTheMouseCaptureFirst)
                          events.push_back(QStringLiteral("up %1,%2").arg(x).arg(y));
                      });
     Fake().WhileMessageBoxShown = [&] { events.push_back("box"); };
-    QObject::connect(&control, &TControl::OnMouseDown,
-                     [](TComponent*, TMouseButton, TShiftState, int, int) {
-                         throw Exception("drag failed");
-                     });
+    QObject::connect(
+        &control, &TControl::OnMouseDown,
+        [](TComponent*, TMouseButton, TShiftState, int, int) { throw Exception("drag failed"); });
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 4), QPointF(3, 4), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&control, &press);
@@ -71,6 +70,12 @@ TEST_F(ErrorReport, CancelsTheMouseCaptureFirst)
     EXPECT_EQ(events, (std::vector<QString>{"up -1,-1", "box"}));
     EXPECT_FALSE(control.MouseCapture());
     EXPECT_EQ(TControl::CaptureControl(), nullptr);
+}
+
+// With no application there is no report, and a failure must not vanish.
+TEST(ErrorReportDeathTest, WithoutAnApplicationAFailureEndsTheProgram)
+{
+    EXPECT_DEATH(Guard([] { throw Exception("lost"); }), "terminate called");
 }
 
 } // namespace

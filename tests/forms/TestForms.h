@@ -22,6 +22,14 @@ public:
 
     Q_INVOKABLE void FormCreate(TComponent*) { HandlerLog << "base FormCreate"; }
     Q_INVOKABLE void BasePanelClick(TComponent*) { HandlerLog << "base BasePanelClick"; }
+    Q_INVOKABLE void BasePanelMouseDown(TComponent*, TMouseButton, TShiftState, int x, int y)
+    {
+        HandlerLog << QStringLiteral("base BasePanelMouseDown %1,%2").arg(x).arg(y);
+    }
+    Q_INVOKABLE void TakesAnInt(int) { HandlerLog << "base TakesAnInt"; }
+
+public slots:
+    void BasePanelSlot(TComponent*) { HandlerLog << "base BasePanelSlot"; }
 
 protected:
     void Constructed() override { HandlerLog << "base constructed"; }
