@@ -143,6 +143,7 @@ TEST_F(ApplicationLoop, TheFirstEnabledTabStopTakesTheFocus)
     second->SetParent(form);
     disabled->SetTabOrder(0);
     second->SetTabOrder(1); // tab order: disabled, second, first
+    EXPECT_EQ(second->TabOrder(), 1);
     form->Show();
     EXPECT_EQ(form->ActiveControl(), second);
     EXPECT_EQ(form->focusWidget(), second->FocusWidget());
