@@ -6,7 +6,7 @@
 // installs it; the controls know only this.
 using TExceptionReport = void (*)() noexcept;
 
-// Installs the report for the exception being handled; nullptr removes it.
+// Installs the function that reports a caught exception; nullptr removes it.
 void SetExceptionReport(TExceptionReport report);
 // Hands the exception being handled to the report; without one, a failure
 // has nowhere to go and ends the program.

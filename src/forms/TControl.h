@@ -110,8 +110,8 @@ public:
     // Whether anything hears OnClick.
     bool HandlesClicks() const;
 
-    // Ends a mouse capture, as a cancel-mode message does; a form hears a
-    // cancelled mode here.
+    // Ends a mouse capture, as a cancel-mode message does; the error report
+    // cancels the mode of the control that holds the capture.
     virtual void CancelMode();
     bool MouseCapture() const { return FMouseCapture; }
     // The control a left press captured the mouse for, until its release or a

@@ -61,11 +61,12 @@ QMetaMethod FindHandler(const TForm& form, const QString& name)
     return QMetaMethod();
 }
 
-// The control's event of that name: a signal its classes declare, not Qt's.
+// The control's event of that name: a signal its classes declare, not Qt's,
+// a class's own before its bases'.
 QMetaMethod FindEvent(const TControl& control, const QString& name)
 {
     const QMetaObject& type = *control.metaObject();
-    for (int i = TControl::staticMetaObject.methodOffset(); i < type.methodCount(); ++i)
+    for (int i = type.methodCount() - 1; i >= TControl::staticMetaObject.methodOffset(); --i)
         if (type.method(i).methodType() == QMetaMethod::Signal &&
             name == QLatin1String(type.method(i).name()))
             return type.method(i);
@@ -147,7 +148,8 @@ void TDescriptionReader::BindEvent(TControl& target, const QString& event,
         PropertyText::Invalid();
     // An event has one handler: a later binding replaces an earlier one.
     QObject::disconnect(&target, signal, nullptr, QMetaMethod());
-    QObject::connect(&target, signal, &FForm, handler);
+    if (!QObject::connect(&target, signal, &FForm, handler))
+        PropertyText::Invalid();
 }
 
 void TDescriptionReader::ReadPicture(TControl& target, const QString& name,

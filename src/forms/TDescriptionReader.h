@@ -24,9 +24,9 @@ class TForm;
 // Qt's meta-object system: a property to a Q_PROPERTY of the control's class
 // (PropertyText), a control to the form's field of its name, and an "On…"
 // property to the control's signal of that name, connected to the form's
-// handler, a slot or Q_INVOKABLE method that Qt finds fit to take the
-// signal's arguments. Fields and handlers are looked up ignoring case, in the
-// form's own class first, then its bases.
+// handler: a slot or Q_INVOKABLE method that takes as many arguments as the
+// signal has and that Qt finds fit to take them. Fields and handlers are
+// looked up ignoring case, in the form's own class first, then its bases.
 class TDescriptionReader {
 public:
     explicit TDescriptionReader(TForm& form) : FForm(form) {}

@@ -80,8 +80,9 @@ public:
 signals:
     void OnCreate(TComponent* Sender);
     void OnShow(TComponent* Sender);
-    // Before every change of size, whatever its source: Resize false keeps
-    // the present size, else the window takes NewWidth × NewHeight.
+    // Before a change of size by code or by the window system, once the window
+    // exists and while no description is read: Resize false keeps the present
+    // size, else the window takes NewWidth × NewHeight.
     void OnCanResize(TComponent* Sender, int& NewWidth, int& NewHeight, bool& Resize);
 
 protected:

@@ -24,22 +24,19 @@ void NoSuchProperty(const QString& name)
 namespace {
 
 // The property of that name, compared whole, among those of type from index
-// first on.
+// first on: a class's own before its bases', as Qt looks properties up.
 QMetaProperty Named(const QMetaObject& type, int first, const QString& name)
 {
-    for (int i = first; i < type.propertyCount(); ++i)
+    for (int i = type.propertyCount() - 1; i >= first; --i)
         if (name == QLatin1String(type.property(i).name()))
             return type.property(i);
     return QMetaProperty();
 }
 
 // A control's own property: TControl's and its subclasses', not Qt's.
-QMetaProperty ControlProperty(const QObject& target, const QString& name)
+QMetaProperty ControlProperty(const TControl& target, const QString& name)
 {
-    const QMetaObject& type = *target.metaObject();
-    return type.inherits(&TControl::staticMetaObject)
-               ? Named(type, TControl::staticMetaObject.propertyOffset(), name)
-               : QMetaProperty();
+    return Named(*target.metaObject(), TControl::staticMetaObject.propertyOffset(), name);
 }
 
 int ToInt(const QString& text)
@@ -123,7 +120,7 @@ QVariant FromText(const QMetaProperty& property, const QString& text)
 
 } // namespace
 
-void Write(QObject& target, const QString& name, const QString& text)
+void Write(TControl& target, const QString& name, const QString& text)
 {
     // "Font.Name": the member Name of the gadget in the property Font.
     const qsizetype dot = name.indexOf(u'.');
@@ -134,7 +131,8 @@ void Write(QObject& target, const QString& name, const QString& text)
         const QVariant value = FromText(property, text);
         if (!value.isValid())
             NoSuchProperty(name);
-        property.write(&target, value);
+        if (!property.write(&target, value))
+            Invalid();
         return;
     }
     const QMetaObject* gadget = property.metaType().flags().testFlag(QMetaType::IsGadget)
@@ -145,11 +143,11 @@ void Write(QObject& target, const QString& name, const QString& text)
     if (!value.isValid())
         NoSuchProperty(name);
     QVariant whole = property.read(&target);
-    member.writeOnGadget(whole.data(), value);
-    property.write(&target, whole);
+    if (!member.writeOnGadget(whole.data(), value) || !property.write(&target, whole))
+        Invalid();
 }
 
-TPicture& PictureOf(QObject& target, const QString& name)
+TPicture& PictureOf(TControl& target, const QString& name)
 {
     TPicture* picture = ControlProperty(target, name).read(&target).value<TPicture*>();
     if (!picture)

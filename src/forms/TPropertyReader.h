@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QObject;
+class TControl;
 class TPicture;
 
 // Sets a control's properties from the texts a description stores. A
@@ -21,11 +21,12 @@ class TPicture;
 namespace PropertyText {
 
 // Raises EReadError "Property %1 does not exist" for a name that names no
-// such property, and "Invalid property value" for a text it cannot read.
-void Write(QObject& target, const QString& name, const QString& text);
+// such property, and "Invalid property value" for a text it cannot read or a
+// value the property does not take.
+void Write(TControl& target, const QString& name, const QString& text);
 // The picture a picture property of that name loads into; raises
 // "Property %1 does not exist" where there is none.
-TPicture& PictureOf(QObject& target, const QString& name);
+TPicture& PictureOf(TControl& target, const QString& name);
 
 // The two failures of a property: a text it cannot take, a name it lacks.
 [[noreturn]] void Invalid();

@@ -184,7 +184,7 @@ TEST(DescriptionReader, ReadsATextByThePropertysType)
     const struct {
         const char* Name;
         const char* Text;
-        std::function<bool(const TPanel&)> Took;
+        std::function<bool(TPanel&)> Took;
     } cases[] = {
         {"Caption", "标题", [](const TPanel& p) { return p.Caption() == QStringLiteral("标题"); }},
         {"Visible", "False", [](const TPanel& p) { return !p.Visible(); }},
@@ -195,8 +195,10 @@ TEST(DescriptionReader, ReadsATextByThePropertysType)
         {"BevelInner", "bvLowered",
          [](const TPanel& p) { return p.ChildArea() == QRect(2, 2, 6, 6); }},
         {"Anchors", "[akRight,akBottom]",
-         [](const TPanel& p) {
-             return p.property("Anchors").value<TAnchors>() == (akRight | akBottom);
+         [](TPanel& p) {
+             p.Parent()->HandleNeeded();
+             p.Parent()->SetBounds(0, 0, 330, 250);
+             return p.BoundsRect() == QRect(10, 10, 10, 10);
          }},
         {"Font.Style", "[fsBold,fsUnderline]",
          [](const TPanel& p) { return p.Font().Style == (fsBold | fsUnderline); }},
@@ -211,7 +213,7 @@ TEST(DescriptionReader, ReadsATextByThePropertysType)
         TDescriptionReader(form).Read(OneControl("TPanel", Property("Width", "10") +
                                                                Property("Height", "10") +
                                                                Property(taken.Name, taken.Text)));
-        const auto* panel = dynamic_cast<const TPanel*>(form.Controls().front());
+        auto* panel = dynamic_cast<TPanel*>(form.Controls().front());
         EXPECT_TRUE(taken.Took(*panel)) << taken.Name << "=\"" << taken.Text << '"';
     }
 }
@@ -243,8 +245,10 @@ TEST(DescriptionReader, BindsAHandlerThatTakesTheEventsArguments)
         {"TooFewParameters", Property("OnMouseDown", "BasePanelClick"), nullptr, invalid},
         {"TooManyParameters", Property("OnClick", "BasePanelMouseDown"), nullptr, invalid},
         {"ASignalIsNoHandler", Property("OnClick", "OnShow"), nullptr, invalid},
-        {"NoSuchEvent", Property("OnWhatever", "FormCreate"), nullptr,
+        // The handler is looked for first, then the event, then whether they fit.
+        {"NoSuchEvent", Property("OnWhatever", "TakesAnInt"), nullptr,
          QStringLiteral("Property OnWhatever does not exist")},
+        {"NoSuchEventNorHandler", Property("OnWhatever", "NoSuchHandler"), nullptr, invalid},
     };
     for (const auto& binding : cases) {
         HandlerLog.clear();
@@ -304,13 +308,13 @@ TEST(DescriptionReader, ClampsNumbersOfPixelsToTheWidgetRangeWhereItReadsThem)
         {"Font.Height", "2147483647", most},
     };
     for (const auto& value : values) {
-        const QByteArray property = QByteArray(R"(<property name=")") + value.Property +
-                                    R"(" value=")" + value.Text + R"("/>)";
+        const QByteArray property = Property(value.Property, value.Text);
         const bool ofForm = property.contains("Client");
         TForm form(nullptr);
-        TDescriptionReader(form).Read(R"(<form><control class="TPanel" name="P">)" +
-                                      (ofForm ? QByteArray() : property) + "</control>" +
-                                      (ofForm ? property : QByteArray()) + "</form>");
+        QByteArray description = OneControl("TPanel", ofForm ? QByteArray() : property);
+        if (ofForm)
+            description.replace("</form>", property + "</form>");
+        TDescriptionReader(form).Read(description);
         const auto* panel = dynamic_cast<const TPanel*>(form.Controls().front());
         EXPECT_EQ(readBack.at(value.Property)(form, *panel), value.Taken)
             << value.Property << "=\"" << value.Text << '"';

@@ -75,7 +75,7 @@ TEST_F(ErrorReport, CancelsTheMouseCaptureFirst)
 // With no application there is no report, and a failure must not vanish.
 TEST(ErrorReportDeathTest, WithoutAnApplicationAFailureEndsTheProgram)
 {
-    EXPECT_DEATH(Guard([] { throw Exception("lost"); }), "terminate called");
+    EXPECT_DEATH(Guard([] { throw Exception("lost"); }), "");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "forms/TForm.h"
 #include "support/ApplicationFixture.h"
 
+#include <QMetaEnum>
 #include <QTest>
 
 #include <functional>
@@ -17,7 +18,7 @@ public:
 protected:
     void SizeOrStateChanged(TWindowState state) override
     {
-        Heard << QStringLiteral("size %1").arg(state);
+        Heard << QStringLiteral("size ") + QMetaEnum::fromType<TWindowState>().valueToKey(state);
     }
     void Activated(bool byClick) override
     {
@@ -39,11 +40,11 @@ TEST_F(WindowHooks, TellTheFormItsStateAfterEachChangeAndHowItWasActivated)
         std::function<void()> Act;
         QStringList Heard;
     } steps[] = {
-        {"shown", [&] { form.Show(); }, {"size 0", "activated"}},
-        {"resized", [&] { form.SetBounds(10, 10, 320, 200); }, {"size 0"}},
-        {"maximised", [&] { form.SetWindowState(wsMaximized); }, {"size 2"}},
-        {"minimised", [&] { form.SetWindowState(wsMinimized); }, {"size 1"}},
-        {"restored", [&] { form.SetWindowState(wsNormal); }, {"size 0"}},
+        {"shown", [&] { form.Show(); }, {"size wsNormal", "activated"}},
+        {"resized", [&] { form.SetBounds(10, 10, 320, 200); }, {"size wsNormal"}},
+        {"maximised", [&] { form.SetWindowState(wsMaximized); }, {"size wsMaximized"}},
+        {"minimised", [&] { form.SetWindowState(wsMinimized); }, {"size wsMinimized"}},
+        {"restored", [&] { form.SetWindowState(wsNormal); }, {"size wsNormal"}},
         {"another window activated", [&] { other.Show(); }, {}},
         {"activated by a click",
          [&] {
