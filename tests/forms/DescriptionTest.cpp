@@ -178,42 +178,29 @@ TEST(DescriptionReader, RefusesANameOrATextThePropertyDoesNotTake)
     }
 }
 
-// Each kind of text is read by the type of the property it sets.
+// Each kind of text is read by the type of the property it sets; the real
+// forms' tests see the kinds their descriptions use, these the others.
 TEST(DescriptionReader, ReadsATextByThePropertysType)
 {
     const struct {
         const char* Name;
         const char* Text;
-        std::function<bool(TPanel&)> Took;
+        std::function<bool(const TPanel&)> Took;
     } cases[] = {
-        {"Caption", "标题", [](const TPanel& p) { return p.Caption() == QStringLiteral("标题"); }},
-        {"Visible", "False", [](const TPanel& p) { return !p.Visible(); }},
         {"TabStop", "True", [](const TPanel& p) { return p.TabStop(); }},
-        {"Color", "clInfoBk", [](const TPanel& p) { return p.Color() == clInfoBk; }},
         {"Color", "255", [](const TPanel& p) { return p.Color() == 0x0000FFu; }},
         {"Cursor", "crHandPoint", [](const TPanel& p) { return p.Cursor() == crHandPoint; }},
         {"BevelInner", "bvLowered",
          [](const TPanel& p) { return p.ChildArea() == QRect(2, 2, 6, 6); }},
-        {"Anchors", "[akRight,akBottom]",
-         [](TPanel& p) {
-             p.Parent()->HandleNeeded();
-             p.Parent()->SetBounds(0, 0, 330, 250);
-             return p.BoundsRect() == QRect(10, 10, 10, 10);
-         }},
         {"Font.Style", "[fsBold,fsUnderline]",
          [](const TPanel& p) { return p.Font().Style == (fsBold | fsUnderline); }},
-        {"Font.Color", "clBlue", [](const TPanel& p) { return p.Font().Color == clBlue; }},
-        {"Font.Name", "宋体",
-         [](const TPanel& p) {
-             return p.Font().Name == QStringLiteral("宋体") && !p.ParentFont();
-         }},
     };
     for (const auto& taken : cases) {
         TForm form(nullptr);
         TDescriptionReader(form).Read(OneControl("TPanel", Property("Width", "10") +
                                                                Property("Height", "10") +
                                                                Property(taken.Name, taken.Text)));
-        auto* panel = dynamic_cast<TPanel*>(form.Controls().front());
+        const auto* panel = dynamic_cast<const TPanel*>(form.Controls().front());
         EXPECT_TRUE(taken.Took(*panel)) << taken.Name << "=\"" << taken.Text << '"';
     }
 }
