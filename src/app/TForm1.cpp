@@ -97,7 +97,6 @@ void TForm1::RunGenerations()
 {
     // Each generation stays on screen for one refresh before the next is made.
     TFramePacer pacer(*this);
-    FRestartRequested = false;
     for (int index = 0; index < FRunTotal; ++index) {
         ShowProgress(index + 1);
         pacer.ShowFrame();
@@ -118,6 +117,7 @@ void TForm1::RunGenerations()
 void TForm1::EndRun()
 {
     FRunning = false;
+    FRestartRequested = false;
     btnGo->SetEnabled(true);
     btnStop->SetEnabled(false);
 }
