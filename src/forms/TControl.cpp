@@ -73,8 +73,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner)
 
 TControl::~TControl()
 {
-    if (FCaptureControl == this)
-        FCaptureControl = nullptr;
+    ReleaseCapture();
     if (FParent)
         FParent->RemoveControl(this);
 }
