@@ -5,6 +5,7 @@
 #   display  running it without a display: Xvfb and the screenshot tools
 #   test     the test and benchmark tools, on top of run and display
 #   fuzz     clang with libFuzzer, on top of run
+#   windows  cross-building for Windows and testing under Wine, on top of display
 #
 #   scripts/install-deps.sh SET...
 #
@@ -32,6 +33,14 @@ test=(
 # libFuzzer and the sanitizer runtimes come with Debian's clang through
 # libclang-rt-dev; llvm brings the symbolizer for readable stack traces.
 fuzz=(clang libclang-rt-dev llvm)
+# Qt and libjpeg for Windows are built from Debian's sources (dpkg-dev unpacks
+# them) with the host's moc, rcc and uic; GoogleTest comes as source too.
+windows=(
+  cmake ninja-build dpkg-dev perl python3 zip
+  gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  qt6-base-dev qt6-base-dev-tools libjpeg-dev googletest
+  wine wine64 nsis openbox fonts-arphic-uming
+)
 
 packages=()
 for set in "$@"; do
@@ -40,7 +49,8 @@ for set in "$@"; do
     display) packages+=("${run[@]}" "${display[@]}") ;;
     test) packages+=("${run[@]}" "${display[@]}" "${test[@]}") ;;
     fuzz) packages+=("${run[@]}" "${fuzz[@]}") ;;
-    *) echo "usage: scripts/install-deps.sh run|display|test|fuzz..." >&2; exit 2 ;;
+    windows) packages+=("${run[@]}" "${display[@]}" "${windows[@]}") ;;
+    *) echo "usage: scripts/install-deps.sh run|display|test|fuzz|windows..." >&2; exit 2 ;;
   esac
 done
 

@@ -2,6 +2,7 @@
 #include "app/QtTranslations.h"
 #include "app/VersionInfo.h"
 #include "forms/TApplication.h"
+#include "platform/TPlatform.h"
 #include "platform/TTerminationSignals.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[])
 {
+    PrepareQtPlatform();
     QApplication qtApplication(argc, argv);
     // What the executable carries as resources elsewhere: its icon and version record.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/MAINICON")));

@@ -29,7 +29,8 @@ constexpr unsigned MB_ICONSTOP = 0x10;
 constexpr int IDOK = 1;
 
 // Everything the program asks of the operating system. The program uses the
-// Qt implementation; tests install a fake to script and record these calls.
+// system's implementation (Qt's, on Windows partly the system's own calls);
+// tests install a fake to script and record these calls.
 class TPlatform {
 public:
     virtual ~TPlatform() = default;
@@ -57,6 +58,8 @@ public:
     virtual TFrameClock& FrameClock() = 0;
 };
 
+// Sets what this system needs of Qt before the QApplication is made.
+void PrepareQtPlatform();
 TPlatform& Platform();
 // Replaces the platform for the rest of the process; nullptr restores the Qt one.
 void SetPlatform(TPlatform* platform);

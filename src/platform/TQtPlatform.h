@@ -6,6 +6,8 @@
 // The platform services as Qt provides them on the desktop.
 class TQtPlatform : public TPlatform {
 public:
+    static void PrepareQt() {}
+
     QPoint CursorPos() const override;
     QRect WorkArea() const override;
     QSize ScreenSize() const override;

@@ -28,8 +28,13 @@ TTerminationSignals::TTerminationSignals(std::function<void()> onSignal)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, SignalPipe) != 0)
         return;
-    FNotifier = new QSocketNotifier(SignalPipe[0], QSocketNotifier::Read, this);
-    QObject::connect(FNotifier, &QSocketNotifier::activated, this, [this] { Drain(); });
+    auto* notifier = new QSocketNotifier(SignalPipe[0], QSocketNotifier::Read, this);
+    QObject::connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char bytes[64];
+        while (::read(SignalPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        Deliver();
+    });
     struct sigaction action = {};
     action.sa_handler = WriteSignalByte;
     sigemptyset(&action.sa_mask);
@@ -40,20 +45,11 @@ TTerminationSignals::TTerminationSignals(std::function<void()> onSignal)
 
 TTerminationSignals::~TTerminationSignals()
 {
-    if (!FNotifier)
+    if (SignalPipe[0] < 0)
         return;
     for (int signal : Signals)
         std::signal(signal, SIG_DFL);
     ::close(SignalPipe[0]);
     ::close(SignalPipe[1]);
     SignalPipe[0] = SignalPipe[1] = -1;
-}
-
-void TTerminationSignals::Drain()
-{
-    char bytes[64];
-    while (::read(SignalPipe[0], bytes, sizeof bytes) > 0) {
-    }
-    if (FOnSignal)
-        FOnSignal();
 }

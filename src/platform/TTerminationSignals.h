@@ -4,11 +4,11 @@
 
 #include <functional>
 
-class QSocketNotifier;
-
-// Turns SIGTERM, SIGINT and SIGHUP into a call on the GUI thread. The signal
-// handler only writes one byte to a pipe; a socket notifier reads it in the
-// event loop and calls OnSignal there. One instance per process.
+// Turns the system's requests to end the program into a call on the GUI
+// thread: on Linux SIGTERM, SIGINT and SIGHUP; on Windows a console's Ctrl+C,
+// Ctrl+Break or close, and the end of the session. The request is only noted
+// where it arrives; the call comes from the event loop. One instance per
+// process.
 class TTerminationSignals : public QObject {
 public:
     explicit TTerminationSignals(std::function<void()> onSignal);
@@ -16,9 +16,13 @@ public:
     TTerminationSignals(const TTerminationSignals&) = delete;
     TTerminationSignals& operator=(const TTerminationSignals&) = delete;
 
-private:
-    void Drain();
+    // Calls onSignal; what the system's handlers post to the GUI thread.
+    void Deliver()
+    {
+        if (FOnSignal)
+            FOnSignal();
+    }
 
+private:
     std::function<void()> FOnSignal;
-    QSocketNotifier* FNotifier = nullptr;
 };

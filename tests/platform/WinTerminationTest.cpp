@@ -1,0 +1,48 @@
+#include "platform/TTerminationSignals.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+namespace {
+
+// Dispatches events until the count reaches `expected`, for at most a second.
+void WaitFor(const int& count, int expected)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (count < expected && timer.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+TEST(TerminationSignals, ConsoleEventsAndTheSessionsEndBecomeOneCallEach)
+{
+    // The test runs without a console of its own; a program started from one
+    // shares it.
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole());
+    int calls = 0;
+    {
+        TTerminationSignals requestsToCalls([&] { ++calls; });
+        for (DWORD event : {CTRL_C_EVENT, CTRL_BREAK_EVENT}) {
+            const int before = calls;
+            ASSERT_TRUE(GenerateConsoleCtrlEvent(event, 0));
+            WaitFor(calls, before + 1);
+            EXPECT_EQ(calls, before + 1) << event;
+        }
+        // What Qt's Windows plugin emits when the session ends.
+        QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit");
+        WaitFor(calls, 3);
+        EXPECT_EQ(calls, 3);
+    }
+    // Gone with the object: nothing calls it any more.
+    ASSERT_TRUE(GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, 0));
+    QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 3);
+}
+
+} // namespace
