@@ -104,8 +104,10 @@ add_source_entries
 # The same versions as the host's: Qt's moc output must match its headers.
 qt_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 jpeg_version=$(dpkg-query -W -f='${source:Version}' libjpeg62-turbo-dev)
-qt_prefix=$cache/qt-$qt_version-$(digest "${qt_options[@]}")
-jpeg_prefix=$cache/libjpeg-$jpeg_version-$(digest "${jpeg_options[@]}")
+# No colon of a version's epoch in a folder name: the folders are joined by
+# colons for Wine's search path.
+qt_prefix=$cache/qt-${qt_version//:/_}-$(digest "${qt_options[@]}")
+jpeg_prefix=$cache/libjpeg-${jpeg_version//:/_}-$(digest "${jpeg_options[@]}")
 mkdir -p "$cache"
 
 step "Qt $qt_version for Windows"
@@ -132,7 +134,7 @@ step "Talvoreth for Windows, with its tests, into build-windows/"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_PREFIX_PATH="$qt_prefix;$jpeg_prefix" -DCMAKE_BUILD_TYPE=Release \
   -DTALVORETH_BUILD_TESTS=ON \
-  >"$build.configure.log" || { tail -n 40 "$build.configure.log"; false; }
+  >"$cache/talvoreth-configure.log" || { tail -n 40 "$cache/talvoreth-configure.log"; false; }
 cmake --build "$build" -j2
 
 step "The zip and the installer"

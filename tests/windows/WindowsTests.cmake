@@ -6,7 +6,7 @@ set(windows_tests ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 # The unit tests find Qt's plugins in its prefix, and its catalogues where
 # Debian keeps them (a Unix path is a path on Wine's drive of the Unix root).
 get_filename_component(qt_prefix ${qt_bin} DIRECTORY)
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/qt.conf
+file(WRITE ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/qt.conf
   "[Paths]\nPrefix = ${qt_prefix}\nTranslations = /usr/share/qt6/translations\n")
 
 add_test(NAME executable
