@@ -47,31 +47,29 @@ add_source_entries() {
   $sudo apt-get update -qq
 }
 
-# Unpacks the Debian source of package $1 at version $2, with Debian's patches
-# applied, into $3.
-unpack_source() {
-  local package=$1 version=$2 into=$3 work
-  work=$(mktemp -d)
-  (cd "$work" && apt-get source -qq "$package=$version" >/dev/null 2>&1) ||
-    (cd "$work" && apt-get source "$package=$version")
-  mv "$work"/"$package"-*/ "$into"
-  rm -rf "$work"
-}
-
 # A short digest of what went into a build, for its cache key.
 digest() {
   { printf '%s\n' "$@"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version; } |
     sha256sum | cut -c1-12
 }
 
-# Installs CMake project $1 (a source folder) built with options $3... into
-# prefix $2, which appears only once the build is complete.
-cmake_install_into() {
-  local source=$1 prefix=$2 work
-  shift 2
+# Builds Debian source package $1 at version $2 (Debian's patches applied)
+# with the options $4... and installs it into prefix $3, unless the prefix is
+# there already. The prefix appears only once the build is complete, so an
+# interrupted build is never taken for a cached one.
+cached_build() {
+  local package=$1 version=$2 prefix=$3 work
+  shift 3
+  if [ -d "$prefix" ]; then
+    echo "cached in $prefix"
+    return 0
+  fi
   work=$(mktemp -d)
-  cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix.partial" "$@" >"$work/configure.log" ||
+  (cd "$work" && apt-get source "$package=$version" >"$work/source.log" 2>&1) ||
+    { tail -n 20 "$work/source.log"; return 1; }
+  cmake -S "$(echo "$work/$package"-*/)" -B "$work/build" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX="$prefix.partial" "$@" >"$work/configure.log" ||
     { tail -n 40 "$work/configure.log"; return 1; }
   cmake --build "$work/build" -j2
   rm -rf "$prefix.partial"
@@ -111,24 +109,10 @@ jpeg_prefix=$cache/libjpeg-${jpeg_version//:/_}-$(digest "${jpeg_options[@]}")
 mkdir -p "$cache"
 
 step "Qt $qt_version for Windows"
-if [ -d "$qt_prefix" ]; then
-  echo "cached in $qt_prefix"
-else
-  rm -rf "$cache/qt-source"
-  unpack_source qt6-base "$qt_version" "$cache/qt-source"
-  cmake_install_into "$cache/qt-source" "$qt_prefix" "${qt_options[@]}"
-  rm -rf "$cache/qt-source"
-fi
+cached_build qt6-base "$qt_version" "$qt_prefix" "${qt_options[@]}"
 
 step "libjpeg $jpeg_version for Windows"
-if [ -d "$jpeg_prefix" ]; then
-  echo "cached in $jpeg_prefix"
-else
-  rm -rf "$cache/jpeg-source"
-  unpack_source libjpeg-turbo "$jpeg_version" "$cache/jpeg-source"
-  cmake_install_into "$cache/jpeg-source" "$jpeg_prefix" "${jpeg_options[@]}"
-  rm -rf "$cache/jpeg-source"
-fi
+cached_build libjpeg-turbo "$jpeg_version" "$jpeg_prefix" "${jpeg_options[@]}"
 
 step "Talvoreth for Windows, with its tests, into build-windows/"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

@@ -42,6 +42,11 @@ expect_running() {
   fail "the program ended by itself with exit code $status"
 }
 
+# Prints the colour at x,y of screenshot $1 as r,g,b.
+pixel() {
+  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
+}
+
 # Saves a screenshot of window $1 to $2. import would wait for ever for a
 # window that is gone, so the program must still run.
 screenshot() {

@@ -7,9 +7,6 @@ program=$1
 close_window=$2
 source "$(dirname "$0")/e2e-common.sh"
 
-pixel() { # prints the colour at x,y of a screenshot as r,g,b
-  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
-}
 count_blue() { # prints how many pure-blue pixels the part of the board in sight has
   convert "$1" -crop "$BOARD_SHOWN_AT_START" +repage -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \
     -format '%[fx:int(mean*w*h+0.5)]' info:

@@ -1,22 +1,13 @@
 #include "platform/TTerminationSignals.h"
+#include "support/WaitFor.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <csignal>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// Dispatches events until the count reaches `expected`, for at most a second.
-void WaitFor(const int& count, int expected)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (count < expected && timer.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
 
 TEST(TerminationSignals, EachSignalBecomesOneCallInTheEventLoop)
 {

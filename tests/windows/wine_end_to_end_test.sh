@@ -18,9 +18,6 @@ source "$(dirname "$0")/wine-common.sh"
 unzip -q "$zip" -d "$work"
 program=$(windows_path "$(echo "$work"/talvoreth-*-win64/talvoreth.exe)")
 
-pixel() { # prints the colour at x,y of a screenshot as r,g,b
-  convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
-}
 count_blue() { # pure-blue pixels in the part of the board in sight
   convert "$1" -crop "$BOARD_SHOWN_AT_START" +repage -fill black +opaque 'rgb(0,0,255)' \
     -fill white -opaque 'rgb(0,0,255)' -format '%[fx:int(mean*w*h+0.5)]' info:
