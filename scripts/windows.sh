@@ -115,6 +115,9 @@ step "libjpeg $jpeg_version for Windows"
 cached_build libjpeg-turbo "$jpeg_version" "$jpeg_prefix" "${jpeg_options[@]}"
 
 step "Talvoreth for Windows, with its tests, into build-windows/"
+# Where Qt or libjpeg now lie elsewhere, nothing found in the old places is kept.
+grep -qxF "CMAKE_PREFIX_PATH:UNINITIALIZED=$qt_prefix;$jpeg_prefix" "$build/CMakeCache.txt" 2>/dev/null ||
+  rm -f "$build/CMakeCache.txt"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_PREFIX_PATH="$qt_prefix;$jpeg_prefix" -DCMAKE_BUILD_TYPE=Release \
   -DTALVORETH_BUILD_TESTS=ON \
