@@ -142,6 +142,10 @@ cp -a "$build/wine-template" "$build/wine"
 use_wine_prefix "$build/wine"
 wineserver --persistent
 on_exit stop_wine
+# Wine's own services start with the first program and keep the output it
+# was given open: start them here, so that no test's output stays open after
+# the test.
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 ctest --test-dir "$build" --output-on-failure --no-tests=error -j2
 
 step "Done"
