@@ -39,7 +39,7 @@ windows=(
   cmake ninja-build dpkg-dev perl python3 zip
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev qt6-base-dev-tools libjpeg-dev googletest
-  wine wine64 nsis openbox fonts-arphic-uming
+  wine wine64 nsis openbox fonts-arphic-uming python3-pefile
 )
 
 packages=()
