@@ -7,6 +7,7 @@
 #include "forms/TForm.h"
 #include "platform/TPlatform.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 
 TApplication* Application = nullptr;
@@ -69,7 +70,14 @@ void TApplication::ProcessMessages()
 void TApplication::Terminate()
 {
     QMetaObject::invokeMethod(
-        &FQuitTarget, [this] { FTerminated = true; }, Qt::QueuedConnection);
+        &FQuitTarget,
+        [this] {
+            FTerminated = true;
+            // Qt's Windows dispatcher goes on waiting for a window message
+            // after its posted events; this wakes the loop, however nested.
+            QCoreApplication::eventDispatcher()->interrupt();
+        },
+        Qt::QueuedConnection);
 }
 
 void TApplication::Minimize()
