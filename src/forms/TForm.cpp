@@ -174,7 +174,6 @@ void TForm::Show()
     if (first && FPosition == poScreenCenter)
         CenterOnScreen();
     TControl::SetVisible(true);
-    setAttribute(Qt::WA_ShowWithoutActivating, FWindowState == wsMinimized);
     ShowInState();
     emit OnShow(this);
     if (FWindowState != wsMinimized) {
