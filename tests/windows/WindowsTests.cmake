@@ -10,7 +10,7 @@ file(WRITE ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/qt.conf
   "[Paths]\nPrefix = ${qt_prefix}\nTranslations = /usr/share/qt6/translations\n")
 
 add_test(NAME executable
-  COMMAND python3 ${windows_tests}/executable_test.py $<TARGET_FILE:talvoreth>
+  COMMAND /usr/bin/python3 ${windows_tests}/executable_test.py $<TARGET_FILE:talvoreth>
           ${TALVORETH_FILE_DESCRIPTION} ${TALVORETH_COMPANY} ${TALVORETH_FILE_VERSION}
           ${TALVORETH_PRODUCT_VERSION})
 add_test(NAME wine_end_to_end

@@ -55,8 +55,8 @@ for info in getattr(pe, "FileInfo", []):
             check(table.LangID.lower() == b"080403a8", f"string table {table.LangID}")
             texts.update({k.decode(): v.decode() for k, v in table.entries.items()})
         for var in getattr(block, "Var", []):
-            translations += list(var.entry.values())
-check(translations == [b"0x0804 0x03a8"], f"translation {translations}")
+            translations += [v.decode() if isinstance(v, bytes) else v for v in var.entry.values()]
+check(translations == ["0x0804 0x03a8"], f"translation {translations}")
 expected = {
     "FileDescription": description, "CompanyName": company,
     "FileVersion": file_version, "ProductVersion": product_version,

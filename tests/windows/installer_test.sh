@@ -13,19 +13,28 @@ source "$(dirname "$0")/wine-common.sh"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Talvoreth'
 folder="$WINEPREFIX/drive_c/Program Files/Talvoreth"
 shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Talvoreth.lnk"
-# The prefix's files and machine registry, but for what Wine itself rewrites.
+# The prefix's files and machine registry, but for what Wine itself rewrites
+# and the temporary folder, where the uninstaller runs a copy of itself. The
+# graphics settings key appears when any program first draws.
 snapshot() {
   wineserver --wait
-  (cd "$WINEPREFIX" && find drive_c -path '*/temp' -prune -o -print | grep -v '/AppData/' | sort)
-  wine reg query 'HKLM\Software' /s 2>/dev/null | tr -d '\r' | grep -v -i 'Wine\|LastUpdate' | sort
+  (cd "$WINEPREFIX" && find drive_c -ipath '*/temp' -prune -o -print | grep -v '/AppData/' | sort)
+  wine reg query 'HKLM\Software' /s 2>/dev/null | tr -d '\r' | grep -v -i 'Wine\|LastUpdate\|Avalon.Graphics\|^$' | sort
 }
-value() { wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"; }
+# A text value of the installed-programs entry, from an export of the entry:
+# reg export writes UTF-16, where reg query prints in the console's code page.
+value() {
+  iconv -f UTF-16 -t UTF-8 "$work/entry.reg" | tr -d '\r' |
+    sed -n "s/^\"$1\"=\"\(.*\)\"\$/\1/p" | sed -e 's/\\"/"/g' -e 's/\\\\/\\/g'
+}
 
 snapshot >"$work/before"
 wine "$setup" /S || fail "the silent install failed"
 [ -f "$folder/talvoreth.exe" ] || fail "no talvoreth.exe in Program Files"
 [ -f "$folder/platforms/qwindows.dll" ] || fail "no platform plugin installed"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut"
+wine reg export "$key" "$(windows_path "$work")\\entry.reg" /y >/dev/null 2>&1 ||
+  fail "no entry among the installed programs"
 [ "$(value DisplayName)" = Talvoreth ] || fail "installed programs name it '$(value DisplayName)'"
 [ "$(value DisplayVersion)" = "$version" ] || fail "installed programs give version '$(value DisplayVersion)'"
 [ "$(value Publisher)" = "Quorvel工作室" ] || fail "installed programs give maker '$(value Publisher)'"

@@ -6,6 +6,11 @@
  *                                        returns its exit code when it ends
  *   session end TITLE                    ends the session for the top-level
  *                                        window titled TITLE, as a log-off does
+ *   session window TITLE                 prints how the system holds that
+ *                                        window: "LEFT TOP WIDTH HEIGHT STATE
+ *                                        ACTIVITY", its state maximised,
+ *                                        minimised or normal and its activity
+ *                                        active or inactive
  */
 #include <windows.h>
 
@@ -31,17 +36,38 @@ static int Start(int showCommand, wchar_t* program)
     return (int)status;
 }
 
-static int End(const wchar_t* title)
+static HWND Find(const wchar_t* title)
 {
     HWND window = FindWindowW(NULL, title);
-    DWORD_PTR answer = 0;
-    if (!window) {
+    if (!window)
         fwprintf(stderr, L"session: no window titled %ls\n", title);
+    return window;
+}
+
+static int End(const wchar_t* title)
+{
+    HWND window = Find(title);
+    DWORD_PTR answer = 0;
+    if (!window)
         return 1;
-    }
     SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000,
                         &answer);
     SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &answer);
+    return 0;
+}
+
+static int Describe(const wchar_t* title)
+{
+    HWND window = Find(title);
+    RECT rect;
+    if (!window || !GetWindowRect(window, &rect))
+        return 1;
+    wprintf(L"%ld %ld %ld %ld %ls %ls\n", rect.left, rect.top, rect.right - rect.left,
+            rect.bottom - rect.top,
+            IsZoomed(window)   ? L"maximised"
+            : IsIconic(window) ? L"minimised"
+                               : L"normal",
+            GetForegroundWindow() == window ? L"active" : L"inactive");
     return 0;
 }
 
@@ -51,6 +77,9 @@ int wmain(int argc, wchar_t* argv[])
         return Start(_wtoi(argv[2]), argv[3]);
     if (argc == 3 && wcscmp(argv[1], L"end") == 0)
         return End(argv[2]);
-    fwprintf(stderr, L"usage: session start SHOW-COMMAND PROGRAM | session end TITLE\n");
+    if (argc == 3 && wcscmp(argv[1], L"window") == 0)
+        return Describe(argv[2]);
+    fwprintf(stderr, L"usage: session start SHOW-COMMAND PROGRAM | session end TITLE | "
+                     L"session window TITLE\n");
     return 2;
 }
