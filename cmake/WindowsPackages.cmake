@@ -8,7 +8,6 @@
 set(TALVORETH_PACKAGE talvoreth-${PROJECT_VERSION}-win64)
 set(TALVORETH_STAGE ${PROJECT_BINARY_DIR}/stage/${TALVORETH_PACKAGE})
 
-install(TARGETS talvoreth RUNTIME DESTINATION .)
 install(FILES ${TALVORETH_RUNTIME_DLLS} DESTINATION .)
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
 install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
@@ -18,6 +17,12 @@ file(GLOB qt_catalogues /usr/share/qt6/translations/qtbase_*.qm)
 install(FILES ${qt_catalogues} DESTINATION translations)
 install(FILES resources/windows/qt.conf resources/windows/README.txt DESTINATION .)
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+# Without their debugging sections the program and its DLLs take a third of
+# the room.
+install(CODE "
+  file(GLOB_RECURSE binaries \"\${CMAKE_INSTALL_PREFIX}/*.exe\" \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+  execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded \${binaries} COMMAND_ERROR_IS_FATAL ANY)
+")
 
 configure_file(resources/windows/talvoreth.nsi.in talvoreth.nsi @ONLY)
 add_custom_target(packages
