@@ -18,7 +18,7 @@ const std::map<TColor, TColor>& SystemColors()
 TColor SystemColorToRGB(TColor color)
 {
     const auto found = SystemColors().find(color);
-    return found != SystemColors().end() ? found->second : 0x000000;
+    return found != SystemColors().end() ? found->second : clBlack;
 }
 
 QColor ToQColor(TColor color)

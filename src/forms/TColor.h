@@ -6,8 +6,15 @@
 #include <cstdint>
 #include <optional>
 
-// A colour laid out 0x00BBGGRR; values with the top byte 0xFF name a system colour.
-using TColor = std::uint32_t;
+// A colour laid out 0x00BBGGRR; values with the top byte 0xFF name a system
+// colour. A type of its own, so that a description's reader tells a colour
+// property from a number; it converts to and from its value.
+struct TColor {
+    constexpr TColor(std::uint32_t value = 0) : Value(value) {}
+    constexpr operator std::uint32_t() const { return Value; }
+
+    std::uint32_t Value;
+};
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
@@ -27,7 +34,7 @@ TColor SystemColorToRGB(TColor color);
 inline TColor ColorToRGB(TColor color)
 {
     const bool system = (color & 0xFF000000) == 0xFF000000 && color != CLR_INVALID;
-    return system ? SystemColorToRGB(color) : color & 0xFFFFFF;
+    return system ? SystemColorToRGB(color) : TColor(color & 0xFFFFFF);
 }
 QColor ToQColor(TColor color);
 // Reads "clBtnFace", "clBlue", … or a decimal number; nullopt when it is neither.

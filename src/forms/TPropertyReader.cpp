@@ -108,7 +108,7 @@ QVariant FromText(const QMetaProperty& property, const QString& text)
     }
     const QMetaType type = property.metaType();
     if (type == QMetaType::fromType<TColor>())
-        return ToColor(text);
+        return QVariant::fromValue(ToColor(text));
     if (type == QMetaType::fromType<int>())
         return ToPixels(text);
     if (type == QMetaType::fromType<bool>())

@@ -58,7 +58,7 @@ TEST_F(Canvas, RectangleOutlinesWithThePenAndFillsWithTheBrush)
         for (int x = 0; x < 12; ++x) {
             const bool inside = x >= 2 && x <= 5 && y >= 1 && y <= 4;
             const bool border = inside && (x == 2 || x == 5 || y == 1 || y == 4);
-            const TColor expected = border ? 0x123456 : inside ? Blue : clWhite;
+            const TColor expected = border ? TColor(0x123456) : inside ? Blue : clWhite;
             EXPECT_EQ(FCanvas.PixelAt(x, y), expected) << x << "," << y;
         }
     }
