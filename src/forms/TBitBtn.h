@@ -9,7 +9,7 @@ class TBitBtn : public TWinControl {
     Q_OBJECT
 
 public:
-    explicit TBitBtn(TComponent* owner);
+    Q_INVOKABLE explicit TBitBtn(TComponent* owner);
 
     QWidget* FocusWidget() const override;
 

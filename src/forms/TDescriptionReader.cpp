@@ -1,5 +1,6 @@
 #include "forms/TDescriptionReader.h"
 
+#include "forms/ClassByName.h"
 #include "forms/Exceptions.h"
 #include "forms/TBitBtn.h"
 #include "forms/TEdit.h"
@@ -14,9 +15,6 @@
 #include <QMetaMethod>
 #include <QMetaProperty>
 #include <QXmlStreamReader>
-
-#include <functional>
-#include <map>
 
 namespace {
 
@@ -35,11 +33,6 @@ QString RequiredAttribute(const QXmlStreamReader& xml, const char* name)
                              .arg(xml.lineNumber())
                              .arg(xml.name().toString(), QLatin1String(name)));
     return value;
-}
-
-template <class T> TControl* Make(TComponent* owner)
-{
-    return new T(owner);
 }
 
 bool SameName(const char* name, const QString& wanted)
@@ -189,12 +182,16 @@ void TDescriptionReader::ReadControl(QXmlStreamReader& xml, TControl& parent)
 
 TControl* TDescriptionReader::CreateControl(const QString& className)
 {
-    static const std::map<QString, std::function<TControl*(TComponent*)>> classes = {
-        {"TPanel", Make<TPanel>},   {"TImage", Make<TImage>}, {"TLabel", Make<TLabel>},
-        {"TBitBtn", Make<TBitBtn>}, {"TEdit", Make<TEdit>},
-    };
-    const auto found = classes.find(className);
-    if (found == classes.end())
+    // The classes a description may name, each with an invokable constructor
+    // that takes the owner; registering is cheap once done.
+    qRegisterMetaType<TPanel*>();
+    qRegisterMetaType<TImage*>();
+    qRegisterMetaType<TLabel*>();
+    qRegisterMetaType<TBitBtn*>();
+    qRegisterMetaType<TEdit*>();
+    const QMetaObject* type = ClassByName(className, TControl::staticMetaObject);
+    QObject* control = type ? type->newInstance(Q_ARG(TComponent*, &FForm)) : nullptr;
+    if (!control)
         throw EReadError(QStringLiteral("Class %1 not found").arg(className));
-    return found->second(&FForm);
+    return static_cast<TControl*>(control);
 }

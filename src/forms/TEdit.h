@@ -10,7 +10,7 @@ class TEdit : public TWinControl {
     Q_PROPERTY(QString Text READ Text WRITE SetText)
 
 public:
-    explicit TEdit(TComponent* owner);
+    Q_INVOKABLE explicit TEdit(TComponent* owner);
 
     QString Text() const;
     void SetText(const QString& text);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QObject>
 #include <QRect>
 
 #include <functional>
@@ -9,11 +10,12 @@
 class QPainter;
 
 // A picture a TPicture can hold: it knows its size, draws itself unscaled and
-// reports changes.
-class TGraphic {
-public:
-    virtual ~TGraphic() = default;
+// reports changes. A description names its class: a graphic class has an
+// invokable constructor without arguments.
+class TGraphic : public QObject {
+    Q_OBJECT
 
+public:
     virtual int Width() const = 0;
     virtual int Height() const = 0;
     // Draws at (0, 0), pixel for pixel; the painter clips.

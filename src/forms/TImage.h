@@ -16,7 +16,7 @@ class TImage : public TControl {
     Q_PROPERTY(TPicture* Picture READ PictureToLoad)
 
 public:
-    explicit TImage(TComponent* owner);
+    Q_INVOKABLE explicit TImage(TComponent* owner);
 
     TPicture& Picture() { return FPicture; }
     // The canvas of the picture's bitmap. With no picture, the first request

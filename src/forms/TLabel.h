@@ -12,7 +12,7 @@ class TLabel : public TControl {
     Q_PROPERTY(bool Transparent MEMBER FTransparent WRITE SetTransparent)
 
 public:
-    explicit TLabel(TComponent* owner);
+    Q_INVOKABLE explicit TLabel(TComponent* owner);
 
     TAlignment Alignment() const { return FAlignment; }
     void SetAlignment(TAlignment alignment);

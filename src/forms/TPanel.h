@@ -11,7 +11,7 @@ class TPanel : public TWinControl {
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
 
 public:
-    explicit TPanel(TComponent* owner);
+    Q_INVOKABLE explicit TPanel(TComponent* owner);
 
     void SetBevelOuter(TBevelCut bevel);
     void SetBevelInner(TBevelCut bevel);

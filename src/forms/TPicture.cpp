@@ -1,5 +1,6 @@
 #include "forms/TPicture.h"
 
+#include "forms/ClassByName.h"
 #include "forms/Exceptions.h"
 #include "forms/TBitmap.h"
 #include "forms/TJPEGImage.h"
@@ -19,12 +20,12 @@ void TPicture::Assign(const TPicture& other)
 
 void TPicture::LoadFromData(const QString& graphicClass, const QByteArray& data)
 {
-    std::unique_ptr<TGraphic> graphic;
-    if (graphicClass == QLatin1String("TJPEGImage"))
-        graphic = std::make_unique<TJPEGImage>();
-    else if (graphicClass == QLatin1String("TBitmap"))
-        graphic = std::make_unique<TBitmap>();
-    else
+    // The classes a description may name.
+    qRegisterMetaType<TBitmap*>();
+    qRegisterMetaType<TJPEGImage*>();
+    const QMetaObject* type = ClassByName(graphicClass, TGraphic::staticMetaObject);
+    std::unique_ptr<TGraphic> graphic(type ? static_cast<TGraphic*>(type->newInstance()) : nullptr);
+    if (!graphic)
         throw EInvalidGraphic(QStringLiteral("Unknown picture class %1").arg(graphicClass));
     graphic->LoadFromData(data);
     SetGraphic(std::move(graphic));
