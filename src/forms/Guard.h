@@ -1,8 +1,9 @@
 #pragma once
 
-// Qt is not exception-safe, so every call from Qt into program code (event
-// handlers, painting, the main loop) runs inside Guard, which hands whatever
-// escapes to the error report. The report belongs to the application, which
+// Every call from Qt into program code (event handlers, painting, the main
+// loop) runs inside Guard, which hands whatever escapes to the error report:
+// Qt's event loop is no place to end up in, and Qt's documentation leaves an
+// exception passing through it undefined. The report belongs to the application, which
 // installs it; the controls know only this.
 using TExceptionReport = void (*)() noexcept;
 

@@ -33,7 +33,7 @@ public:
     void Run();
     bool ShowMainForm() const { return FShowMainForm; }
     void SetShowMainForm(bool show) { FShowMainForm = show; }
-    // Hides the window that carries the application's task-bar button.
+    // Hides the main form, whose window carries the task-bar button here.
     void HideTaskbarButton();
     // Dispatches every pending message, then returns. A quit request taken
     // here sets Terminated; the main loop ends when control returns to it.

@@ -1,6 +1,5 @@
 #include "forms/TFramePacer.h"
 
-#include "forms/TApplication.h"
 #include "platform/TFrameClock.h"
 #include "platform/TPlatform.h"
 
@@ -25,7 +24,8 @@ qint64 TFramePacer::RefreshIntervalNs() const
 
 void TFramePacer::ShowFrame()
 {
-    Application->ProcessMessages();
+    // What Application->ProcessMessages does, from below the application.
+    QCoreApplication::processEvents();
     // The frame goes on screen now, whatever the dispatch itself changed too.
     QCoreApplication::sendPostedEvents(&FWindow, QEvent::UpdateRequest);
     TFrameClock& clock = Platform().FrameClock();
