@@ -188,6 +188,9 @@ TEST(DescriptionReader, ReadsATextByThePropertysType)
         std::function<bool(const TPanel&)> Took;
     } cases[] = {
         {"TabStop", "True", [](const TPanel& p) { return p.TabStop(); }},
+        // Texts are taken as they stand, spaces at either end included.
+        {"Caption", "  两 边  ", [](const TPanel& p) { return p.Caption() == "  两 边  "; }},
+        {"Hint", " 提示", [](const TPanel& p) { return p.Hint() == " 提示"; }},
         {"Color", "255", [](const TPanel& p) { return p.Color() == 0x0000FFu; }},
         {"Cursor", "crHandPoint", [](const TPanel& p) { return p.Cursor() == crHandPoint; }},
         {"BevelInner", "bvLowered",

@@ -72,6 +72,20 @@ TEST_F(ErrorReport, CancelsTheMouseCaptureFirst)
     EXPECT_EQ(TControl::CaptureControl(), nullptr);
 }
 
+TEST_F(ErrorReport, FindsNoCaptureOfAControlDestroyedWhileHoldingIt)
+{
+    auto* control = new TControl(nullptr);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 4), QPointF(3, 4), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &press);
+    ASSERT_EQ(TControl::CaptureControl(), control);
+    delete control;
+    EXPECT_EQ(TControl::CaptureControl(), nullptr);
+    // The next report cancels the capture's mode first: of no destroyed control.
+    Guard([] { throw Exception("later"); });
+    EXPECT_EQ(Fake().MessageBoxes.size(), 1u);
+}
+
 // With no application there is no report, and a failure must not vanish.
 TEST(ErrorReportDeathTest, WithoutAnApplicationAFailureEndsTheProgram)
 {
