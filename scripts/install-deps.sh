@@ -36,7 +36,7 @@ fuzz=(clang libclang-rt-dev llvm)
 # Qt and libjpeg for Windows are built from Debian's sources (dpkg-dev unpacks
 # them) with the host's moc, rcc and uic; GoogleTest comes as source too.
 windows=(
-  cmake ninja-build dpkg-dev perl python3 zip
+  cmake ninja-build dpkg-dev perl python3 zip unzip
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   qt6-base-dev qt6-base-dev-tools libjpeg-dev googletest
   wine wine64 nsis openbox fonts-arphic-uming python3-pefile
