@@ -67,6 +67,13 @@ control_rect() {
   echo "$((scale * width))x$((scale * height))+$((scale * (TOOLBAR_LEFT + left)))+$((scale * (TOOLBAR_TOP + top)))"
 }
 
+# Clicks the close glyph of window $1, $2 pixels wide: 13 pixels in from the
+# right end of the title bar.
+click_close_glyph() {
+  local scale=${WINDOW_SCALE:-1}
+  xdotool mousemove --window "$1" $(($2 - 13 * scale)) $((13 * scale)) click 1
+}
+
 # Clicks the middle of control $2 in window $1.
 click_control() {
   local at x y

@@ -64,8 +64,16 @@ start_headless_wayland() {
 }
 
 # Prints the id of the visible window titled Talvoreth, waiting up to 20 s.
+# Looks every 0.1 s, and looks again when a window went away during a search
+# (xdotool's own --sync waits half a second and fails then).
 wait_for_main_window() {
-  timeout 20 xdotool search --sync --onlyvisible --name '^Talvoreth$' | head -n 1
+  local id
+  for _ in $(seq 200); do
+    id=$(xdotool search --onlyvisible --name '^Talvoreth$' 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && echo "$id" && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # Waits up to $2 seconds for process $1; prints its exit code, or kills it and fails.

@@ -2,9 +2,9 @@
 
 // Every call from Qt into program code (event handlers, painting, the main
 // loop) runs inside Guard, which hands whatever escapes to the error report:
-// Qt's event loop is no place to end up in, and Qt's documentation leaves an
-// exception passing through it undefined. The report belongs to the application, which
-// installs it; the controls know only this.
+// Qt's documentation leaves an exception passing through its event loop
+// undefined. The report belongs to the application, which installs it; the
+// controls know only this.
 using TExceptionReport = void (*)() noexcept;
 
 // Installs the function that reports a caught exception; nullptr removes it.

@@ -47,6 +47,26 @@ pixel() {
   convert "$1" -format '%[fx:int(255*p{'"$2"','"$3"'}.r)],%[fx:int(255*p{'"$2"','"$3"'}.g)],%[fx:int(255*p{'"$2"','"$3"'}.b)]' info:
 }
 
+# Milliseconds of the wall clock, for figures the tests print.
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# Prints "x y w h" of the test's main window, $window.
+geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# Prints how many pure-blue (living) pixels screenshot $1 has in the region
+# WxH+X+Y $2, by default the part of the board in sight at the start-up size.
+count_blue() {
+  convert "$1" -crop "${2:-$BOARD_SHOWN_AT_START}" +repage -fill black +opaque 'rgb(0,0,255)' \
+    -fill white -opaque 'rgb(0,0,255)' -format '%[fx:int(mean*w*h+0.5)]' info:
+}
+
+# Prints a digest of Stop's pixels in screenshot $1, which tell whether a run
+# goes on; at 8 bits a sample, whatever depth the file has.
+stop_button() { convert "$1" -crop "$(control_rect stop)" +repage -depth 8 rgb:- | md5sum; }
+
 # Saves a screenshot of window $1 to $2. import would wait for ever for a
 # window that is gone, so the program must still run.
 screenshot() {

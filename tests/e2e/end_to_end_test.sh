@@ -7,10 +7,6 @@ program=$1
 close_window=$2
 source "$(dirname "$0")/e2e-common.sh"
 
-count_blue() { # prints how many pure-blue pixels the part of the board in sight has
-  convert "$1" -crop "$BOARD_SHOWN_AT_START" +repage -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \
-    -format '%[fx:int(mean*w*h+0.5)]' info:
-}
 count_light() { # prints how many near-white pixels a WxH+X+Y region of the screenshot has
   convert "$1" -crop "$2" +repage -threshold 80% -format '%[fx:int(mean*w*h+0.5)]' info:
 }

@@ -15,10 +15,6 @@ colours() { # prints the colours of the region WxH+X+Y ($2) of a screenshot, one
 pixel() { # prints the colour at x,y of a screenshot as r,g,b
   colours "$1" "1x1+$2+$3"
 }
-count_blue() { # prints how many pure-blue pixels the region WxH+X+Y ($2) holds
-  convert "$1" -crop "$2" +repage -fill black +opaque 'rgb(0,0,255)' -fill white \
-    -opaque 'rgb(0,0,255)' -format '%[fx:int(mean*w*h+0.5)]' info:
-}
 
 WINDOW_SCALE=2
 start_virtual_display 2560x1600

@@ -10,7 +10,6 @@ program=$1
 board_generations=$2
 source "$(dirname "$0")/e2e-common.sh"
 generations=120
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 start_virtual_display
 start_window_manager
@@ -22,9 +21,6 @@ xdotool windowsize "$window" 1100 800
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH $HEIGHT" = "1100 800" ] || fail "the window is ${WIDTH}x$HEIGHT, not 1100x800"
-stop_button() { # prints the pixels of Stop in screenshot $1
-  convert "$1" -crop "$(control_rect stop)" +repage rgb:- | md5sum
-}
 
 # 3000 seeds, so dense a soup that it goes on changing for the whole run;
 # Random, then the generations.
@@ -60,8 +56,8 @@ grep -v -- - <<<"$shown" | sort -c -n || fail "the generations came out of order
 distinct=$(grep -v -- - <<<"$shown" | sort -u | wc -l)
 ((distinct >= 10)) || fail "only $distinct different generations were seen:" $shown
 
-# The close glyph, 13 pixels in from the right end of the title bar.
-xdotool mousemove --window "$window" $((WIDTH - 13)) 13 click 1
+# The close glyph ends the program.
+click_close_glyph "$window" "$WIDTH"
 expect_clean_exit "$pid"
 echo "run pace: $generations generations in $ms ms, ${#frames[@]} screenshots showing" \
   "$distinct different generations in order ($half_done caught mid-paint), exit code 0"

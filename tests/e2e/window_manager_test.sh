@@ -14,10 +14,6 @@ start() { # starts the program; sets pid and window
   window=$(wait_for_main_window) || fail "no main window"
   sleep 1
 }
-geometry() { # prints x y w h of the window
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
 light() { # near-white pixels of a WxH+X+Y region of the window
   screenshot "$window" "$work/shot.png"
   convert "$work/shot.png" -crop "$1" +repage -threshold 80% -format '%[fx:int(mean*w*h+0.5)]' info:
@@ -81,7 +77,7 @@ sleep 0.5
 xprop -id "$window" WM_STATE | grep -q Normal || fail "not restored"
 
 # The close glyph ends the program with exit code 0.
-xdotool mousemove --window "$window" $((w - 13)) 13 click 1
+click_close_glyph "$window" "$w"
 expect_clean_exit "$pid" "close glyph"
 
 # So does a double-click on the control-box hot spot (4, 5, 37 x 21).

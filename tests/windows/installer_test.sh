@@ -44,8 +44,8 @@ uninstaller=$(value UninstallString)
 
 # The installed program starts and closes cleanly.
 start_program wine "$folder/talvoreth.exe"
-window=$(wait_for_shown_window) || fail "the installed program shows no window"
-xdotool mousemove --window "$window" $((1012 - 13)) 13 click 1
+window=$(wait_for_main_window) || fail "the installed program shows no window"
+click_close_glyph "$window" 1012
 expect_clean_exit "$pid" "the installed program"
 
 # The uninstaller copies itself away and returns at once; it is done when the

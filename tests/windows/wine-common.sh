@@ -5,8 +5,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e-common.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine.sh"
 
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
-
 # A display and window manager first: Wine's desktop process binds to the
 # display it starts on.
 start_virtual_display
@@ -19,15 +17,3 @@ on_exit stop_wine
 
 # The Windows path of file $1.
 windows_path() { winepath -w "$1" 2>/dev/null; }
-
-# Waits up to 20 s for a window titled Talvoreth that the window manager
-# shows, and prints its id.
-wait_for_shown_window() {
-  local id
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --name '^Talvoreth$' 2>/dev/null | head -n 1) || true
-    [ -n "$id" ] && echo "$id" && return 0
-    sleep 0.1
-  done
-  return 1
-}

@@ -22,19 +22,15 @@ program=$(windows_path "$folder/talvoreth.exe")
 cp "$board_generations" "$folder/"
 board_generations=$folder/$(basename "$board_generations")
 
-count_blue() { # pure-blue pixels in the part of the board in sight
-  convert "$1" -crop "$BOARD_SHOWN_AT_START" +repage -fill black +opaque 'rgb(0,0,255)' \
-    -fill white -opaque 'rgb(0,0,255)' -format '%[fx:int(mean*w*h+0.5)]' info:
-}
-geometry() { # x y w h of the window
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  echo "$X $Y $WIDTH $HEIGHT"
-}
 # The pixels of the tool bar's texts from the seeds field to the
 # generations field: digits, Latin and Chinese letters, and no caret.
-texts() { convert "$1" -crop 134x21+151+47 +repage rgb:- | md5sum; }
-# Stop's pixels, which tell whether a run goes on.
-stop_button() { convert "$1" -crop "$(control_rect stop)" +repage -depth 8 rgb:- | md5sum; }
+texts() {
+  local from to top height
+  read -r from top <<<"$(control_origin seeds)"
+  read -r to _ <<<"$(control_origin generations)"
+  height=$(toolbar_control seeds | cut -d' ' -f4)
+  convert "$1" -crop "$((to - from))x$height+$from+$top" +repage rgb:- | md5sum
+}
 # Waits up to $2 s until Stop in window $1 looks as in screenshot $3 (idle).
 wait_until_idle() {
   for _ in $(seq $(($2 * 5))); do
@@ -45,30 +41,32 @@ wait_until_idle() {
   return 1
 }
 
+# Takes screenshot $1 of the window once it is painted: its title band drawn.
+painted() { screenshot "$window" "$1" && [ "$(pixel "$1" 200 8)" = "47,112,175" ]; }
+
 # The window's place and size at its start, centred on the 1280 x 1024 screen.
 centred="$(((1280 - 1012) / 2)) $(((1024 - 703) / 2)) 1012 703"
 
 # Readable texts without any option: under Wine the program picks Qt's
 # FreeType engine by itself, so its texts look as when that engine is asked for.
 start_program wine "$program" -platform windows:fontengine=freetype
-window=$(wait_for_shown_window) || fail "no main window with the FreeType engine asked for"
+window=$(wait_for_main_window) || fail "no main window with the FreeType engine asked for"
 wait_until eval '[ "$(geometry)" = "$centred" ]' || fail "the window is at $(geometry)"
-screenshot "$window" "$work/freetype.png"
-xdotool mousemove --window "$window" $((1012 - 13)) 13 click 1
+wait_until painted "$work/freetype.png" || fail "no title band with the FreeType engine asked for"
+click_close_glyph "$window" 1012
 expect_clean_exit "$pid" "the program started with the FreeType engine"
 
 # A normal start: timed to the shown window, centred, texts readable.
 started=$(now_ms)
 start_program wine "$program"
-window=$(wait_for_shown_window) || fail "no main window"
+window=$(wait_for_main_window) || fail "no main window"
 startup_ms=$(($(now_ms) - started))
 wait_until eval '[ "$(geometry)" = "$centred" ]' ||
   fail "the window is at $(geometry), not centred at its size 1012 x 703"
 read -r x y w h <<<"$(geometry)"
-screenshot "$window" "$work/start.png"
-[ "$(pixel "$work/start.png" 200 8)" = "47,112,175" ] || fail "no title band"
+wait_until painted "$work/start.png" || fail "no title band"
 [ "$(count_blue "$work/start.png")" = 0 ] || fail "blue cells before seeding"
-[ "$(texts "$work/start.png")" = "$(texts "$work/freetype.png")" ] ||
+wait_until eval 'painted "$work/start.png" && [ "$(texts "$work/start.png")" = "$(texts "$work/freetype.png")" ]' ||
   fail "the texts are not drawn by the FreeType engine"
 idle=$work/start.png
 
@@ -100,8 +98,7 @@ screenshot "$window" "$work/stopped2.png"
 cmp -s <(convert "$work/stopped1.png" -crop "$status" rgb:-) \
        <(convert "$work/stopped2.png" -crop "$status" rgb:-) || fail "the run went on after Stop"
 
-# The close glyph, 13 pixels in from the right end of the title bar.
-xdotool mousemove --window "$window" $((w - 13)) 13 click 1
+click_close_glyph "$window" "$w"
 expect_clean_exit "$pid" "the program closed by its glyph"
 
 # How Windows holds the program's window: "LEFT TOP WIDTH HEIGHT STATE ACTIVITY".
@@ -114,10 +111,13 @@ system_window() { wine "$session" window Talvoreth 2>/dev/null | tr -d '\r'; }
 # start Wine places the window itself, as Windows does.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 start_program wine "$session" start 3 "$program"
-window=$(wait_for_shown_window) || fail "no main window when started maximised"
+window=$(wait_for_main_window) || fail "no main window when started maximised"
 wait_until eval '[ "$(system_window)" = "0 0 1280 924 maximised active" ]' ||
   fail "started maximised, the system holds the window as: $(system_window)"
 [ "$(geometry)" = "0 0 1280 924" ] || fail "started maximised, the window shows at $(geometry)"
+# A soup so dense that it goes on changing over the run: a sparse one settles
+# within a few generations, which would then look alike.
+type_into "$window" seeds 3000
 click_control "$window" random
 type_into "$window" generations 5
 seed_shown() { screenshot "$window" "$work/seed.ppm" && [ "$(count_blue "$work/seed.ppm")" -gt 0 ]; }
@@ -137,7 +137,8 @@ wait_until eval '[ "$(generation_shown)" = 5 ] && wait_until_idle "$window" 1 "$
 wine taskkill /im talvoreth.exe >/dev/null || fail "taskkill could not ask the program to close"
 expect_clean_exit "$pid" "the program closed by the system"
 
-wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+# Wine hands its windows to the window manager again, as by default.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
 
 # Minimised without activation: iconic and not the active window.
 start_program wine "$session" start 7 "$program"
